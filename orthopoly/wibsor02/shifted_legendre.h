@@ -1,0 +1,7 @@
+// The shifted Legendre polynomials P*(n;x) = P(n;1-2x), degrees 0 to 100.
+#pragma once
+
+#include <cstdio>
+
+void compute_table(int n);
+void write_table(FILE *file, int n);

@@ -1,0 +1,182 @@
+// The road of one calculation: save dialog, drive, space and extension
+// tests, the tables written into the file, and the closing message.
+#include "shell.h"
+
+#include <commdlg.h>
+#include <cstdio>
+#include <cstring>
+
+#include "shell_rules.h"
+
+static void show_message(HWND window, const char *text_en, const char *text_ja, const char *caption_en,
+                         const char *caption_ja, UINT icon)
+{
+    MessageBoxA(window, choose_text(text_en, text_ja), choose_text(caption_en, caption_ja), icon);
+}
+
+void on_calculate(HWND window)
+{
+    degree = (int)SendMessageA(combo_degree, CB_GETCURSEL, 0, 0) + program_info.list_first;
+    save_solution(window);
+}
+
+// Asks for the file name into path (PATH_BUF_SIZE bytes). Returns 0 when the
+// dialog was cancelled or failed (the failure already reported).
+static int ask_file_name(HWND window, char *path)
+{
+    memset(path, 0, PATH_BUF_SIZE);
+    OPENFILENAMEA dialog;
+    memset(&dialog, 0, sizeof dialog);
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    dialog.hwndOwner = window;
+    dialog.lpstrFilter = "Excel file (*.xls)\0*.xls\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = PATH_BUF_SIZE;
+    dialog.lpstrTitle = choose_text("Assign a file to save a solution.", "解を保存するファイル名の選択");
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    dialog.lpstrDefExt = "xls";
+    if (GetSaveFileNameA(&dialog))
+        return 1;
+    DWORD code = CommDlgExtendedError();
+    if (code != 0) {
+        char text[MESSAGE_BUF_SIZE];
+        wsprintfA(text, choose_text("GetSaveFileName error 0x%lx", "GetSaveFileName エラー 0x%lx"), code);
+        MessageBoxA(window, text, choose_text("Error", "エラー"), MB_ICONERROR);
+    }
+    return 0;
+}
+
+// The drive, space and extension tests, in this order; each failure is reported.
+static int target_is_acceptable(HWND window, const char *path)
+{
+    char root[4];
+    memset(root, 0, sizeof root);
+    memcpy(root, path, strnlen(path, 3));
+    if (is_unusable_drive(root)) {
+        show_message(window, "Unable to save the solution to the remote disk.",
+                     "リモート・ディスクへは解をセーブできません.", "Warning", "警告", MB_ICONWARNING);
+        return 0;
+    }
+    long needed = table_spec.estimate_bytes(degree, output_all_degrees);
+    if (!has_enough_disk_space(root, (unsigned long)needed)) {
+        show_message(window, "Not enough free diskspace.", "ディスクの空容量が不足です.", "Warning", "警告",
+                     MB_ICONWARNING);
+        return 0;
+    }
+    if (!has_extension(path, ".xls")) {
+        show_message(window, "Assign a file with XLS extension.", "ファイルは拡張子 XLS を持つ必要があります.",
+                     "Error", "エラー", MB_ICONWARNING);
+        return 0;
+    }
+    return 1;
+}
+
+// A write that failed (a full disk despite the space test, a removed
+// medium) must not pass for a result: the incomplete file is deleted.
+static void report_failed_write(HWND window, const char *path)
+{
+    if (remove(path) == 0)
+        show_message(window, "Unable to write the solution to the file.\nThe incomplete file has been deleted.",
+                     "解をファイルに書き込めません.\n不完全なファイルは削除されました.", "Error", "エラー",
+                     MB_ICONERROR);
+    else
+        show_message(window, "Unable to write the solution to the file.\nThe file is incomplete.",
+                     "解をファイルに書き込めません.\nファイルは不完全です.", "Error", "エラー", MB_ICONERROR);
+}
+
+void save_solution(HWND window)
+{
+    char path[PATH_BUF_SIZE];
+    if (!ask_file_name(window, path))
+        return;
+    if (!target_is_acceptable(window, path))
+        return;
+    FILE *file = fopen(path, "wb");
+    if (file == NULL) {
+        show_message(window, "Unable to create a file to save the solution.",
+                     "解を保存するためのファイルを作成できません.", "Error", "エラー", MB_ICONERROR);
+        return;
+    }
+    InvalidateRect(window, NULL, TRUE);
+    UpdateWindow(window);
+    SetCursor(LoadCursorA(NULL, IDC_WAIT));
+
+    write_tables(file, degree, output_all_degrees);
+
+    SetCursor(LoadCursorA(NULL, IDC_ARROW));
+    int failed = ferror(file);
+    if (fclose(file) != 0)
+        failed = 1;
+    if (failed) {
+        report_failed_write(window, path);
+        return;
+    }
+    char text[MESSAGE_BUF_SIZE];
+    format_success_message(text, sizeof text, path);
+    MessageBoxA(window, text, choose_text("Success", "成功"), MB_ICONINFORMATION);
+}
+
+int is_unusable_drive(const char *root)
+{
+    switch (GetDriveTypeA(root)) {
+    case DRIVE_UNKNOWN:
+    case DRIVE_NO_ROOT_DIR:  // also every UNC path: its first three characters are no root
+    case DRIVE_REMOTE:
+    case DRIVE_CDROM:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+// The 64-bit query is missing only on the first Windows 95 release; a
+// Windows 95 system with a build number above 1000 has it.
+static int use_64bit_query()
+{
+    if (os_kind != OS_WIN95)
+        return 1;
+    OSVERSIONINFOA version;
+    memset(&version, 0, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && LOWORD(version.dwBuildNumber) > 1000;
+}
+
+typedef BOOL(WINAPI *FreeSpaceQuery)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+
+static int query_free_bytes_64(const char *root, unsigned long long *free_bytes)
+{
+    char library_path[PATH_BUF_SIZE];
+    memset(library_path, 0, sizeof library_path);
+    UINT length = GetSystemDirectoryA(library_path, 256);
+    if (length == 0 || length >= 256 - 14)
+        return 0;
+    strcat(library_path, "\\KERNEL32.DLL");
+    HMODULE kernel = LoadLibraryA(library_path);
+    if (kernel == NULL)
+        return 0;
+    FreeSpaceQuery query = (FreeSpaceQuery)(void *)GetProcAddress(kernel, "GetDiskFreeSpaceExA");
+    ULARGE_INTEGER caller_free, total, total_free;
+    int ok = query != NULL && query(root, &caller_free, &total, &total_free);
+    FreeLibrary(kernel);
+    if (ok)
+        *free_bytes = caller_free.QuadPart;
+    return ok;
+}
+
+static int query_free_bytes_32(const char *root, unsigned long long *free_bytes)
+{
+    DWORD sectors_per_cluster, bytes_per_sector, free_clusters, total_clusters;
+    if (!GetDiskFreeSpaceA(root, &sectors_per_cluster, &bytes_per_sector, &free_clusters, &total_clusters))
+        return 0;
+    *free_bytes = cluster_free_bytes(sectors_per_cluster, bytes_per_sector, free_clusters);
+    return 1;
+}
+
+int has_enough_disk_space(const char *root, unsigned long bytes)
+{
+    unsigned long long need = (unsigned long long)bytes + 1000;
+    unsigned long long free_bytes = 0;
+    int ok = use_64bit_query() ? query_free_bytes_64(root, &free_bytes) : query_free_bytes_32(root, &free_bytes);
+    return free_space_suffices(ok, free_bytes, need);
+}

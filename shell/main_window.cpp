@@ -1,0 +1,274 @@
+// The program entry, the main window and its message loop.
+#include "shell.h"
+
+#include <cfenv>
+#include <cstdio>
+#include <cstring>
+
+#include "shell_rules.h"
+
+HINSTANCE instance;
+HWND main_window;
+int window_x, window_y;
+int window_width, window_height;
+COLORREF text_color;
+COLORREF back_color;
+HWND combo_degree, btn_about, btn_exit, btn_calc, chk_output_all, chk_normalize;
+HFONT ui_font;
+HDC dc_about, dc_exit, dc_calc;                            // the buttons' device contexts, kept for the program's life
+HGDIOBJ old_font_about, old_font_exit, old_font_calc;      // the fonts they held before ui_font
+char readme_path[PATH_BUF_SIZE];
+
+// All arithmetic runs in x87 extended precision: 64-bit mantissa, rounding
+// to nearest, every exception masked (mingw's FE_PC64_ENV is control word
+// 0x037F), so that no computation can stop the program with a trap.
+static void set_extended_precision()
+{
+    fesetenv(FE_PC64_ENV);
+}
+
+int WINAPI WinMain(HINSTANCE this_instance, HINSTANCE, LPSTR, int show)
+{
+    set_extended_precision();
+    instance = this_instance;
+
+    WNDCLASSA window_class;
+    memset(&window_class, 0, sizeof window_class);
+    window_class.style = CS_VREDRAW | CS_HREDRAW;
+    window_class.lpfnWndProc = main_window_proc;
+    window_class.hInstance = instance;
+    window_class.hIcon = LoadIconA(instance, "ICON_1");
+    window_class.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    window_class.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+    window_class.lpszClassName = program_info.class_name;
+    if (!RegisterClassA(&window_class))
+        return 0;
+
+    window_width = program_info.width;
+    window_height = GetSystemMetrics(SM_CYCAPTION) + program_info.height_addend;
+    window_x = (GetSystemMetrics(SM_CXSCREEN) - window_width) / 2;
+    window_y = (GetSystemMetrics(SM_CYSCREEN) - window_height) / 2;
+
+    // caption, system menu and minimize box: no sizing border, no maximize box
+    main_window = CreateWindowExA(0, program_info.class_name, program_info.initial_title,
+                                  WS_SYSMENU | WS_MINIMIZEBOX, window_x, window_y, window_width,
+                                  window_height, NULL, NULL, instance, NULL);
+    if (main_window == NULL)
+        return 0;
+    ShowWindow(main_window, show);
+    UpdateWindow(main_window);
+
+    MSG msg;
+    while (GetMessageA(&msg, NULL, 0, 0)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return (int)msg.wParam;
+}
+
+// The program's command table; ids it does not list (such as the degree
+// list's own notifications) do nothing.
+static void on_command(HWND window, int id)
+{
+    for (int i = 0; i < program_info.command_count; i++)
+        if (program_info.commands[i].id == id) {
+            program_info.commands[i].handler(window);
+            return;
+        }
+}
+
+LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (program_info.on_message && program_info.on_message(window, message, wParam, lParam, &result))
+        return result;
+    switch (message) {
+    case WM_CREATE:
+        detect_language(window);
+        detect_os_version();
+        create_controls(window);
+        return 0;
+    case WM_DESTROY:
+        release_resources();
+        return 0;
+    case WM_PAINT:
+        on_paint(window);
+        return 0;
+    case WM_DRAWITEM:
+        draw_combo_item((DRAWITEMSTRUCT *)lParam);
+        return 0;
+    case WM_MEASUREITEM:
+        measure_combo_item((MEASUREITEMSTRUCT *)lParam);
+        return 0;
+    case WM_COMMAND:
+        on_command(window, LOWORD(wParam));  // the notification code is not looked at
+        return 0;
+    case WM_OPEN_README:
+        open_readme();
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// An earlier instance has already retitled its window in its language.
+static int earlier_instance_runs()
+{
+    return FindWindowExA(NULL, NULL, NULL, program_info.title_en) != NULL ||
+           FindWindowExA(NULL, NULL, NULL, program_info.title_ja) != NULL;
+}
+
+// The readme lies beside the executable: search the program's own file name.
+static void find_readme()
+{
+    char found[PATH_BUF_SIZE];
+    memset(found, 0, sizeof found);
+    DWORD length = SearchPathA(NULL, program_info.exe_name, NULL, 256, found, NULL);
+    make_readme_path(readme_path, found, length, 256);
+}
+
+static void create_child_controls(HWND window)
+{
+    for (int i = 0; i < program_info.control_count; i++) {
+        const ControlSpec &spec = program_info.controls[i];
+        HWND control = CreateWindowExA(0, spec.class_name, "", spec.style, spec.x, spec.y, spec.width,
+                                       spec.height, window, (HMENU)(INT_PTR)spec.id, instance, NULL);
+        ShowWindow(control, SW_SHOW);
+        if (spec.handle)
+            *spec.handle = control;
+    }
+}
+
+static void set_control_texts()
+{
+    for (int i = 0; i < program_info.control_count; i++) {
+        const ControlSpec &spec = program_info.controls[i];
+        if (spec.text_en && spec.handle)
+            SetWindowTextA(*spec.handle, choose_text(spec.text_en, spec.text_ja));
+    }
+}
+
+static void fill_degree_list()
+{
+    SendMessageA(combo_degree, CB_RESETCONTENT, 0, 0);
+    for (int i = program_info.list_first; i <= program_info.list_last; i++) {
+        char text[16];
+        memset(text, 0, sizeof text);
+        snprintf(text, sizeof text, "%d", i);
+        SendMessageA(combo_degree, CB_ADDSTRING, 0, (LPARAM)text);
+    }
+    SendMessageA(combo_degree, CB_SETCURSEL, 0, 0);
+}
+
+void create_controls(HWND window)
+{
+    if (earlier_instance_runs()) {
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        return;
+    }
+    text_color = GetSysColor(COLOR_BTNTEXT);
+    back_color = GetSysColor(COLOR_BTNFACE);
+    SetWindowTextA(window, choose_text(program_info.title_en, program_info.title_ja));
+    find_readme();
+
+    HDC dc = GetDC(window);
+    draw_formula(dc);
+    draw_labels(dc);
+    ReleaseDC(window, dc);
+
+    create_child_controls(window);
+    set_button_fonts();
+    set_control_texts();
+    fill_degree_list();
+
+    SendMessageA(chk_output_all, BM_SETCHECK, 0, 0);
+    SendMessageA(chk_normalize, BM_SETCHECK, 0, 0);
+    output_all_degrees = 0;
+    normalize = 0;
+    if (program_info.finish_controls)
+        program_info.finish_controls(window);
+}
+
+void on_paint(HWND window)
+{
+    PAINTSTRUCT ps;
+    BeginPaint(window, &ps);
+    draw_formula(ps.hdc);
+    draw_labels(ps.hdc);
+    if (program_info.paint_extras)
+        program_info.paint_extras(ps.hdc);
+    EndPaint(window, &ps);
+}
+
+void set_button_fonts()
+{
+    LOGFONTA font;
+    ui_font = CreateFontIndirectA(make_ui_logfont(&font, 12, 400));
+    dc_about = GetDC(btn_about);
+    dc_exit = GetDC(btn_exit);
+    dc_calc = GetDC(btn_calc);
+    old_font_about = SelectObject(dc_about, ui_font);
+    old_font_exit = SelectObject(dc_exit, ui_font);
+    old_font_calc = SelectObject(dc_calc, ui_font);
+    SendMessageA(btn_about, WM_SETFONT, (WPARAM)ui_font, TRUE);
+    SendMessageA(btn_exit, WM_SETFONT, (WPARAM)ui_font, TRUE);
+    SendMessageA(btn_calc, WM_SETFONT, (WPARAM)ui_font, TRUE);
+}
+
+// Both the Exit command and WM_DESTROY: the loop ends with exit code 0.
+void release_resources()
+{
+    if (program_info.release_extras)
+        program_info.release_extras();
+    if (dc_calc) {
+        SelectObject(dc_calc, old_font_calc);
+        ReleaseDC(btn_calc, dc_calc);
+        dc_calc = NULL;
+    }
+    if (dc_exit) {
+        SelectObject(dc_exit, old_font_exit);
+        ReleaseDC(btn_exit, dc_exit);
+        dc_exit = NULL;
+    }
+    if (dc_about) {
+        SelectObject(dc_about, old_font_about);
+        ReleaseDC(btn_about, dc_about);
+        dc_about = NULL;
+    }
+    if (ui_font) {
+        DeleteObject(ui_font);
+        ui_font = NULL;
+    }
+    PostQuitMessage(0);
+}
+
+void on_exit(HWND)
+{
+    release_resources();
+}
+
+int toggle_check_box(HWND box)
+{
+    int checked = (int)SendMessageA(box, BM_GETCHECK, 0, 0);
+    SendMessageA(box, BM_SETCHECK, !checked, 0);
+    return !checked;
+}
+
+void toggle_output_all()
+{
+    output_all_degrees = toggle_check_box(chk_output_all);
+}
+
+void toggle_normalize()
+{
+    normalize = toggle_check_box(chk_normalize);
+}
+
+void on_toggle_output_all(HWND)
+{
+    toggle_output_all();
+}
+
+void on_toggle_normalize(HWND)
+{
+    toggle_normalize();
+}

@@ -1,0 +1,61 @@
+#include "shell_rules.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "calc_state.h"
+
+int has_extension(const char *path, const char *extension)
+{
+    size_t path_length = strlen(path);
+    size_t extension_length = strlen(extension);
+    if (path_length < extension_length)
+        return 0;
+    const char *tail = path + path_length - extension_length;
+    for (size_t i = 0; i < extension_length; i++)
+        if (tolower((unsigned char)tail[i]) != tolower((unsigned char)extension[i]))
+            return 0;
+    return 1;
+}
+
+int free_space_suffices(int query_ok, unsigned long long free_bytes, unsigned long long need)
+{
+    return query_ok && free_bytes >= need;
+}
+
+unsigned long long cluster_free_bytes(unsigned long sectors_per_cluster, unsigned long bytes_per_sector,
+                                      unsigned long free_clusters)
+{
+    return (unsigned long long)sectors_per_cluster * bytes_per_sector * free_clusters;
+}
+
+void make_readme_path(char *out, const char *found, unsigned long found_length, unsigned long buffer_length)
+{
+    memset(out, 0, PATH_BUF_SIZE);
+    if (found_length < 3 || found_length >= buffer_length || found_length >= PATH_BUF_SIZE)
+        return;
+    memcpy(out, found, found_length - 3);
+    strcat(out, "TXT");
+}
+
+int build_notepad_command(char *out, size_t size, const char *windows_dir, const char *readme_path)
+{
+    int length = snprintf(out, size, "%s\\NOTEPAD.EXE %s", windows_dir, readme_path);
+    if (length < 0 || (size_t)length >= size) {
+        if (size > 0)
+            out[0] = '\0';
+        return 0;
+    }
+    return 1;
+}
+
+void format_success_message(char *out, size_t size, const char *path)
+{
+    if (is_japanese)
+        snprintf(out, size, "解は下記のファイルに保存されました;\n  %s\nファイルをダブルクリックすると解を読めます.", path);
+    else
+        snprintf(out, size,
+                 "The solution has been saved in the file\n  %s.\nDouble click the file, then you can read the solution.",
+                 path);
+}

@@ -1,0 +1,32 @@
+// Writes a program's result file natively, as its calculation driver would:
+//   <program>_dump OUT.xls en|ja DEGREE ALL NORMALIZE
+// The end-to-end tests compare the file that the .exe writes under Wine with it.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "calc_state.h"
+
+int main(int argc, char **argv)
+{
+    if (argc != 6) {
+        fprintf(stderr, "usage: %s OUT en|ja DEGREE ALL NORMALIZE\n", argv[0]);
+        return 2;
+    }
+    is_japanese = strcmp(argv[2], "ja") == 0;
+    degree = atoi(argv[3]);
+    output_all_degrees = atoi(argv[4]);
+    normalize = atoi(argv[5]);
+    FILE *file = fopen(argv[1], "wb");
+    if (!file) {
+        perror(argv[1]);
+        return 1;
+    }
+    write_tables(file, degree, output_all_degrees);
+    int failed = ferror(file);
+    if (fclose(file) != 0 || failed) {
+        fprintf(stderr, "%s: write failed\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
