@@ -3,7 +3,7 @@
 #   scripts/build.sh [native|win64|win32 ...]
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD="$ROOT/build"
+BUILD="${BUILD_DIR:-$ROOT/build}"
 jobs=$(nproc)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(native win64 win32)

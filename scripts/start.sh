@@ -4,7 +4,7 @@
 #   scripts/start.sh [program]
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD="$ROOT/build"
+BUILD="${BUILD_DIR:-$ROOT/build}"
 program=$(echo "${1:-wibsor02}" | tr '[:lower:]' '[:upper:]')
 
 "$ROOT/scripts/install_packages.sh"

@@ -3,7 +3,7 @@
 # the native unit tests under CTest, then the end-to-end tests under Wine.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD="$ROOT/build"
+BUILD="${BUILD_DIR:-$ROOT/build}"
 
 "$ROOT/scripts/install_packages.sh"
 "$ROOT/scripts/build.sh" native win64 win32

@@ -22,7 +22,7 @@ void on_calculate(HWND window)
 
 // Asks for the file name into path (PATH_BUF_SIZE bytes). Returns 0 when the
 // dialog was cancelled or failed (the failure already reported).
-static int ask_file_name(HWND window, char *path)
+int ask_file_name(HWND window, char *path)
 {
     memset(path, 0, PATH_BUF_SIZE);
     OPENFILENAMEA dialog;
@@ -46,8 +46,7 @@ static int ask_file_name(HWND window, char *path)
     return 0;
 }
 
-// The drive, space and extension tests, in this order; each failure is reported.
-static int target_is_acceptable(HWND window, const char *path)
+int target_is_acceptable(HWND window, const char *path, long estimate)
 {
     char root[4];
     memset(root, 0, sizeof root);
@@ -57,8 +56,7 @@ static int target_is_acceptable(HWND window, const char *path)
                      "リモート・ディスクへは解をセーブできません.", "Warning", "警告", MB_ICONWARNING);
         return 0;
     }
-    long needed = table_spec.estimate_bytes(degree, output_all_degrees);
-    if (!has_enough_disk_space(root, (unsigned long)needed)) {
+    if (!has_enough_disk_space(root, (unsigned long)estimate)) {
         show_message(window, "Not enough free diskspace.", "ディスクの空容量が不足です.", "Warning", "警告",
                      MB_ICONWARNING);
         return 0;
@@ -84,19 +82,42 @@ static void report_failed_write(HWND window, const char *path)
                      "解をファイルに書き込めません.\nファイルは不完全です.", "Error", "エラー", MB_ICONERROR);
 }
 
+FILE *create_result_file(HWND window, const char *path)
+{
+    FILE *file = fopen(path, "wb");
+    if (file == NULL)
+        show_message(window, "Unable to create a file to save the solution.",
+                     "解を保存するためのファイルを作成できません.", "Error", "エラー", MB_ICONERROR);
+    return file;
+}
+
+int close_result_file(HWND window, FILE *file, const char *path)
+{
+    int failed = ferror(file);
+    if (fclose(file) != 0)
+        failed = 1;
+    if (failed)
+        report_failed_write(window, path);
+    return !failed;
+}
+
+void report_success(HWND window, const char *path)
+{
+    char text[MESSAGE_BUF_SIZE];
+    format_success_message(text, sizeof text, path);
+    MessageBoxA(window, text, choose_text("Success", "成功"), MB_ICONINFORMATION);
+}
+
 void save_solution(HWND window)
 {
     char path[PATH_BUF_SIZE];
     if (!ask_file_name(window, path))
         return;
-    if (!target_is_acceptable(window, path))
+    if (!target_is_acceptable(window, path, table_spec.estimate_bytes(degree, output_all_degrees)))
         return;
-    FILE *file = fopen(path, "wb");
-    if (file == NULL) {
-        show_message(window, "Unable to create a file to save the solution.",
-                     "解を保存するためのファイルを作成できません.", "Error", "エラー", MB_ICONERROR);
+    FILE *file = create_result_file(window, path);
+    if (file == NULL)
         return;
-    }
     InvalidateRect(window, NULL, TRUE);
     UpdateWindow(window);
     SetCursor(LoadCursorA(NULL, IDC_WAIT));
@@ -104,16 +125,8 @@ void save_solution(HWND window)
     write_tables(file, degree, output_all_degrees);
 
     SetCursor(LoadCursorA(NULL, IDC_ARROW));
-    int failed = ferror(file);
-    if (fclose(file) != 0)
-        failed = 1;
-    if (failed) {
-        report_failed_write(window, path);
-        return;
-    }
-    char text[MESSAGE_BUF_SIZE];
-    format_success_message(text, sizeof text, path);
-    MessageBoxA(window, text, choose_text("Success", "成功"), MB_ICONINFORMATION);
+    if (close_result_file(window, file, path))
+        report_success(window, path);
 }
 
 int is_unusable_drive(const char *root)

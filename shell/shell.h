@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 #include "calc_state.h"
 
 #define WM_OPEN_README (WM_USER + 1)  // posted by the About dialog's ReadMe button
@@ -102,6 +104,14 @@ void detect_os_version();
 // Calculation driver (calc_driver.cpp).
 void on_calculate(HWND window);
 void save_solution(HWND window);
+// The pieces of save_solution, for the programs that have a driver of their own:
+int ask_file_name(HWND window, char *path);  // the save dialog; 0 when cancelled or failed (reported)
+// the drive, space (estimate + 1000 bytes) and ".xls" tests, in this order; 0 when one failed (reported)
+int target_is_acceptable(HWND window, const char *path, long estimate);
+FILE *create_result_file(HWND window, const char *path);  // NULL when it cannot be created (reported)
+// closes the file; a failed write is reported and the incomplete file deleted; 0 then
+int close_result_file(HWND window, FILE *file, const char *path);
+void report_success(HWND window, const char *path);  // the message that names the file
 int is_unusable_drive(const char *root);
 int has_enough_disk_space(const char *root, unsigned long bytes);
 
