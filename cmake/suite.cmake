@@ -22,11 +22,13 @@ endif()
 
 include_directories(${CMAKE_SOURCE_DIR}/shell ${CMAKE_SOURCE_DIR}/orthopoly/shared)
 
-# add_suite_program(name dir TABLES files... WINDOW files... SHARED libs...)
+# add_suite_program(name dir TABLES files... WINDOW files... SHARED libs... WINDOW_SHARED libs...)
+#   SHARED:        object libraries linked into the tables (native tests too) and the program
+#   WINDOW_SHARED: object libraries of Win32 code linked into the program only
 #   <name>_tables: the Windows-free table code (compute_table, write_table)
 #   <NAME>.EXE:    on Windows, the program with its resources, and its readme beside it
 function(add_suite_program name dir)
-  cmake_parse_arguments(P "" "" "TABLES;WINDOW;SHARED" ${ARGN})
+  cmake_parse_arguments(P "" "" "TABLES;WINDOW;SHARED;WINDOW_SHARED" ${ARGN})
   string(TOUPPER ${name} upper)
   list(TRANSFORM P_TABLES PREPEND ${CMAKE_SOURCE_DIR}/${dir}/)
   list(TRANSFORM P_WINDOW PREPEND ${CMAKE_SOURCE_DIR}/${dir}/)
@@ -39,8 +41,12 @@ function(add_suite_program name dir)
   set_property(GLOBAL PROPERTY ${name}_objects "${objects}")
   set_property(GLOBAL PROPERTY ${name}_dir ${CMAKE_SOURCE_DIR}/${dir})
   if(WIN32)
+    set(window_objects $<TARGET_OBJECTS:shell_window>)
+    foreach(lib ${P_WINDOW_SHARED})
+      list(APPEND window_objects $<TARGET_OBJECTS:${lib}>)
+    endforeach()
     add_executable(${name} WIN32 ${P_WINDOW} ${CMAKE_SOURCE_DIR}/${dir}/${name}.rc
-      ${objects} $<TARGET_OBJECTS:shell_window>)
+      ${objects} ${window_objects})
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/${dir})
     set_source_files_properties(${CMAKE_SOURCE_DIR}/${dir}/${name}.rc PROPERTIES
       INCLUDE_DIRECTORIES "${CMAKE_SOURCE_DIR}/resources;${CMAKE_SOURCE_DIR}/resources/${name}")
