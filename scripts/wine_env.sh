@@ -20,6 +20,8 @@ prepare_wine_prefix() {
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # Debian's Wine does not find its own fonts: give them to the prefix.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    # Drive D: is reported as a CD-ROM drive (the tests map it to a folder).
+    "$WINE" reg add 'HKLM\Software\Wine\Drives' /v 'd:' /d cdrom /f >/dev/null 2>&1
     "$WINESERVER" -w
     touch "$WINEPREFIX/.prepared"
 }

@@ -1,3 +1,64 @@
 #!/usr/bin/env bash
-# End-to-end tests under Wine (the driver follows).
-echo "0 passed, 0 failed"
+# The end-to-end tests: every program is driven through its window under Wine
+# on a virtual display, by tests/e2e/e2e_driver.exe, in English, in Japanese
+# (code page 932) and once with a file-size limit that makes writes fail.
+# Expects the native and win64 builds (scripts/build.sh).
+set -uo pipefail
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+BUILD="${BUILD_DIR:-$ROOT/build}"
+source "$ROOT/scripts/wine_env.sh"
+
+E2E="$BUILD/e2e"
+rm -rf "$E2E"
+mkdir -p "$E2E/expected" "$E2E/work" "$E2E/cdrom"
+windows_path() { echo "Z:${1//\//\\}"; }
+
+# The expected files, written by each program's native table code.
+while read -r program language degree all normalize; do
+    case "$program" in ''|'#'*) continue ;; esac
+    "$BUILD/native/tests/${program}_dump" \
+        "$E2E/expected/${program}_${language}_${degree}_${all}_${normalize}.xls" \
+        "$language" "$degree" "$all" "$normalize"
+done <"$ROOT/tests/e2e/cases.txt"
+
+prepare_wine_prefix
+prepare_japanese_locale
+start_display
+trap 'stop_display' EXIT
+
+# Drive D: is a folder that Wine reports as a CD-ROM drive (see wine_env.sh).
+ln -sfn "$E2E/cdrom" "$WINEPREFIX/dosdevices/d:"
+
+driver=("$WINE" "$BUILD/win64/tests/e2e/e2e_driver.exe"
+    --bin "$(windows_path "$BUILD/win64/bin")" --work "$(windows_path "$E2E/work")"
+    --expected "$(windows_path "$E2E/expected")" --cdrom 'D:\' --cases "$(windows_path "$ROOT/tests/e2e/cases.txt")")
+
+passed=0
+failed=0
+run() {
+    local log="$E2E/$1.log"
+    shift
+    "$@" >"$log" 2>"$log.stderr"
+    local status=$?
+    tr -d '\r' <"$log" >"$log.txt"
+    grep -a -v '^ok - ' "$log.txt" | grep -a -v '^[0-9]* passed, [0-9]* failed$' || true
+    local counts
+    counts=$(tail -n 1 "$log.txt")
+    if [[ "$counts" =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+        passed=$((passed + BASH_REMATCH[1]))
+        failed=$((failed + BASH_REMATCH[2]))
+        echo "e2e $(basename "$log" .log): $counts"
+    else
+        echo "e2e $(basename "$log" .log): the driver ended without a result (status $status)"
+        failed=$((failed + 1))
+    fi
+}
+
+run english "${driver[@]}" --lang en
+run japanese env LOCPATH="$BUILD/locale" LANG=ja_JP.UTF-8 "${driver[@]}" --lang ja
+# Writes beyond 64 KiB fail (as on a full disk): the tables of all degrees are larger.
+run write_failure bash -c 'trap "" XFSZ; ulimit -f 64; exec "$@"' - "${driver[@]}" --lang en --write-failure
+
+"$WINESERVER" -k 2>/dev/null || true
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,76 @@
+// The end-to-end driver: runs under Wine beside the programs and drives them
+// through their windows.
+//   e2e_driver --bin DIR --work DIR --expected DIR --cdrom ROOT --cases FILE --lang en|ja [--write-failure]
+// Prints one line per check and ends with "N passed, M failed".
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "driver_tools.h"
+#include "scenarios.h"
+
+// Runs the file cases of the run's language listed in the cases file.
+static void run_file_cases(const std::string &cases_path)
+{
+    FILE *file = fopen(cases_path.c_str(), "r");
+    check(file != NULL, "file cases readable", cases_path);
+    if (!file)
+        return;
+    char line[256];
+    while (fgets(line, sizeof line, file)) {
+        char name[64], language[8];
+        int degree, all, normalize;
+        if (line[0] == '#' || sscanf(line, "%63s %7s %d %d %d", name, language, &degree, &all, &normalize) != 5)
+            continue;
+        if ((strcmp(language, "ja") == 0) != (settings.japanese != 0))
+            continue;
+        const ProgramCase *program = find_program(name);
+        check(program != nullptr, std::string("known program ") + name);
+        if (program)
+            check_file_case(*program, degree, all, normalize);
+    }
+    fclose(file);
+}
+
+static void run_shell_scenarios(const ProgramCase &program)
+{
+    check_startup_state(program);
+    check_about_dialog(program);
+    check_refused_extension(program);
+    if (settings.japanese)
+        return;
+    check_cancel(program);
+    check_overwrite_declined(program);
+    check_cdrom_refused(program);
+    check_missing_readme(program);
+    check_exit_and_close_box(program);
+    check_second_instance(program);
+}
+
+int main(int argc, char **argv)
+{
+    std::string cases;
+    bool write_failure = false;
+    for (int i = 1; i < argc; i++) {
+        std::string option = argv[i];
+        std::string value = i + 1 < argc ? argv[i + 1] : "";
+        if (option == "--bin") settings.bin = value, i++;
+        else if (option == "--work") settings.work = value, i++;
+        else if (option == "--expected") settings.expected = value, i++;
+        else if (option == "--cdrom") settings.cdrom = value, i++;
+        else if (option == "--cases") cases = value, i++;
+        else if (option == "--lang") settings.japanese = value == "ja", i++;
+        else if (option == "--write-failure") write_failure = true;
+    }
+    check(GetACP() == (settings.japanese ? 932u : 1252u), "the run's code page", std::to_string(GetACP()));
+
+    if (write_failure) {
+        check_write_failure(programs[0]);
+    } else {
+        for (int i = 0; i < program_count; i++)
+            run_shell_scenarios(programs[i]);
+        run_file_cases(cases);
+    }
+    printf("%d passed, %d failed\n", checks_passed(), checks_failed());
+    return checks_failed() == 0 ? 0 : 1;
+}

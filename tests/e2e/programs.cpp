@@ -1,0 +1,17 @@
+#include "programs.h"
+
+#include <cstring>
+
+const ProgramCase programs[] = {
+    {"wibsor02", "Legendre Polynomial [II]", "ルジャンドル多項式 [II]", "WIBSOR02.TXT", 0, 101, 1},
+};
+
+const int program_count = sizeof programs / sizeof programs[0];
+
+const ProgramCase *find_program(const char *name)
+{
+    for (int i = 0; i < program_count; i++)
+        if (strcmp(programs[i].name, name) == 0)
+            return &programs[i];
+    return nullptr;
+}

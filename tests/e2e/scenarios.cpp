@@ -1,0 +1,420 @@
+#include "scenarios.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "driver_tools.h"
+
+DriverSettings settings;
+
+enum { LIST = 101, ABOUT = 102, EXIT = 103, CALCULATION = 104, ALL_DEGREES = 105, NORMALIZE = 106 };
+
+const char *tr(const char *english, const char *japanese)
+{
+    return settings.japanese ? japanese : english;
+}
+
+static std::string upper(const char *name)
+{
+    std::string text = name;
+    for (char &c : text)
+        c = (char)toupper((unsigned char)c);
+    return text;
+}
+
+static std::string exe_path(const ProgramCase &program)
+{
+    return settings.bin + "\\" + upper(program.name) + ".EXE";
+}
+
+static std::string label(const ProgramCase &program, const std::string &what)
+{
+    return std::string(program.name) + (settings.japanese ? " (ja): " : ": ") + what;
+}
+
+// A program started for one scenario and ended when it is done.
+struct Session {
+    Running running;
+    HWND window = NULL;
+
+    Session(const ProgramCase &program, const std::string &path)
+    {
+        if (!start_process(path, running))
+            return;
+        std::string title = tr(program.title_en, program.title_ja);
+        window = wait_for_window([&] { return find_main_window(running, title); });
+    }
+    explicit Session(const ProgramCase &program) : Session(program, exe_path(program)) {}
+    ~Session() { end_process(running); }
+};
+
+static HWND control(const Session &session, int id) { return GetDlgItem(session.window, id); }
+
+static int is_checked(const Session &session, int id)
+{
+    return (int)SendMessageA(control(session, id), BM_GETCHECK, 0, 0);
+}
+
+// Clicks a check box and waits until it shows the new state.
+static bool set_check(const Session &session, int id, int state)
+{
+    if (is_checked(session, id) == state)
+        return true;
+    click(session.window, id);
+    return wait_until([&] { return is_checked(session, id) == state; });
+}
+
+static HWND wait_save_dialog(const Session &session)
+{
+    return wait_for_window([&] { return find_owned_dialog(session.window, is_save_dialog); });
+}
+
+static HWND wait_message_box(HWND owner)
+{
+    return wait_for_window([&] { return find_owned_dialog(owner, is_message_box); });
+}
+
+// Presses Calculation and waits for the save dialog.
+static HWND open_save_dialog(const Session &session)
+{
+    if (!settle(session.window))
+        return NULL;
+    click(session.window, CALCULATION);
+    return wait_save_dialog(session);
+}
+
+// Types the name into the save dialog and presses its Save button.
+static void enter_file_name(HWND dialog, const std::string &path)
+{
+    SendMessageA(GetDlgItem(dialog, 0x47c), WM_SETTEXT, 0, (LPARAM)path.c_str());
+    press(dialog, IDOK);
+}
+
+// Waits until the save dialog has closed and the program is idle again; true
+// when then no dialog or message box of the program is open.
+static bool ends_silently(const Session &session, HWND dialog)
+{
+    if (!wait_until([&] { return !IsWindow(dialog); }) || !settle(session.window))
+        return false;
+    return find_owned_dialog(session.window, nullptr) == NULL && IsWindowEnabled(session.window);
+}
+
+// Answers the message box that should be open with OK; its text and caption
+// must be the given ones.
+static void expect_message(const ProgramCase &program, const Session &session, const std::string &what,
+                           const std::string &text, const std::string &caption)
+{
+    HWND box = wait_message_box(session.window);
+    check(box != NULL, label(program, what + ": a message box opens"));
+    if (!box)
+        return;
+    check(message_text(box) == text, label(program, what + ": message text"), "\"" + message_text(box) + "\"");
+    check(window_text(box) == caption, label(program, what + ": message caption"), window_text(box));
+    press(box, IDOK);
+    wait_until([&] { return !IsWindow(box); });
+}
+
+static std::string work_file(const char *name)
+{
+    return settings.work + "\\" + name;
+}
+
+void check_startup_state(const ProgramCase &program)
+{
+    Session session(program);
+    check(session.window != NULL, label(program, "main window found by its title"));
+    if (!session.window)
+        return;
+    HWND list = control(session, LIST);
+    int count = (int)SendMessageA(list, CB_GETCOUNT, 0, 0);
+    check(count == program.list_count, label(program, "degree list items"), std::to_string(count));
+    bool texts_right = true;
+    for (int i = 0; i < count; i++) {
+        WCHAR text[64] = L"";  // the ANSI form returns garbage across processes under Wine
+        SendMessageW(list, CB_GETLBTEXT, i, (LPARAM)text);
+        texts_right = texts_right && std::to_wstring(program.list_first + i) == text;
+    }
+    check(texts_right, label(program, "degree list texts"));
+    check(SendMessageA(list, CB_GETCURSEL, 0, 0) == 0, label(program, "first degree selected"));
+    check(is_checked(session, ALL_DEGREES) == 0 && (!program.has_normalize || is_checked(session, NORMALIZE) == 0),
+          label(program, "check boxes clear"));
+    check(window_text(control(session, CALCULATION)) == tr("Calculation", "計算実行"),
+          label(program, "button texts in the language"));
+}
+
+void check_file_case(const ProgramCase &program, int degree, int all, int normalize)
+{
+    char name[128];
+    snprintf(name, sizeof name, "%s_%s_%d_%d_%d.xls", program.name, settings.japanese ? "ja" : "en", degree,
+             all, normalize);
+    std::string what = std::string("file ") + name;
+    std::string path = work_file(name);
+    DeleteFileA(path.c_str());
+
+    Session session(program);
+    if (!session.window) {
+        check(false, label(program, what), "no main window");
+        return;
+    }
+    SendMessageA(control(session, LIST), CB_SETCURSEL, degree - program.list_first, 0);
+    bool set = set_check(session, ALL_DEGREES, all) && (!program.has_normalize || set_check(session, NORMALIZE, normalize));
+    check(set, label(program, what + ": check boxes set"));
+    HWND dialog = open_save_dialog(session);
+    check(dialog != NULL, label(program, what + ": save dialog opens"));
+    if (!dialog)
+        return;
+    check(window_text(dialog) == tr("Assign a file to save a solution.", "解を保存するファイル名の選択"),
+          label(program, what + ": dialog title"), window_text(dialog));
+    enter_file_name(dialog, path);
+    std::string success = settings.japanese
+                              ? "解は下記のファイルに保存されました;\n  " + path + "\nファイルをダブルクリックすると解を読めます."
+                              : "The solution has been saved in the file\n  " + path +
+                                    ".\nDouble click the file, then you can read the solution.";
+    expect_message(program, session, what, success, tr("Success", "成功"));
+
+    std::string actual, expected, detail;
+    check(read_file(path, actual), label(program, what + ": written"));
+    check(read_file(settings.expected + "\\" + name, expected), label(program, what + ": expected file present"));
+    check(same_bytes(actual, expected, detail), label(program, what + ": bytes"), detail);
+    check(is_checked(session, ALL_DEGREES) == all, label(program, what + ": choices kept"));
+}
+
+void check_cancel(const ProgramCase &program)
+{
+    Session session(program);
+    set_check(session, ALL_DEGREES, 1);
+    HWND dialog = open_save_dialog(session);
+    check(dialog != NULL, label(program, "cancel: save dialog opens"));
+    if (!dialog)
+        return;
+    press(dialog, IDCANCEL);
+    check(ends_silently(session, dialog), label(program, "cancel: no message"));
+    check(is_checked(session, ALL_DEGREES) == 1, label(program, "cancel: choices kept"));
+}
+
+void check_refused_extension(const ProgramCase &program)
+{
+    std::string path = work_file("refused.txt");
+    DeleteFileA(path.c_str());
+    Session session(program);
+    HWND dialog = open_save_dialog(session);
+    if (!dialog) {
+        check(false, label(program, ".txt name"), "no save dialog");
+        return;
+    }
+    enter_file_name(dialog, path);
+    expect_message(program, session, ".txt name",
+                   tr("Assign a file with XLS extension.", "ファイルは拡張子 XLS を持つ必要があります."),
+                   tr("Error", "エラー"));
+    check(!file_exists(path), label(program, ".txt name: no file"));
+}
+
+void check_overwrite_declined(const ProgramCase &program)
+{
+    std::string path = work_file("keep.xls");
+    FILE *file = fopen(path.c_str(), "wb");
+    fputs("keep me", file);
+    fclose(file);
+    Session session(program);
+    HWND dialog = open_save_dialog(session);
+    if (!dialog) {
+        check(false, label(program, "overwrite"), "no save dialog");
+        return;
+    }
+    enter_file_name(dialog, path);
+    HWND prompt = wait_message_box(dialog);  // the dialog's own question
+    check(prompt != NULL, label(program, "overwrite: prompt"));
+    if (prompt) {
+        press(prompt, IDNO);
+        wait_until([&] { return !IsWindow(prompt); });
+    }
+    check(IsWindow(dialog), label(program, "overwrite: No returns to the dialog"));
+    press(dialog, IDCANCEL);
+    check(ends_silently(session, dialog), label(program, "overwrite: no message"));
+    std::string bytes;
+    check(read_file(path, bytes) && bytes == "keep me", label(program, "overwrite: file untouched"));
+}
+
+void check_cdrom_refused(const ProgramCase &program)
+{
+    Session session(program);
+    HWND dialog = open_save_dialog(session);
+    if (!dialog) {
+        check(false, label(program, "CD-ROM"), "no save dialog");
+        return;
+    }
+    enter_file_name(dialog, settings.cdrom + "refused.xls");
+    expect_message(program, session, "CD-ROM drive",
+                   tr("Unable to save the solution to the remote disk.", "リモート・ディスクへは解をセーブできません."),
+                   tr("Warning", "警告"));
+    check(!file_exists(settings.cdrom + "refused.xls"), label(program, "CD-ROM drive: no file"));
+}
+
+static HWND find_notepad()
+{
+    return FindWindowA("Notepad", NULL);
+}
+
+static void close_notepads()
+{
+    HWND notepad;
+    while ((notepad = find_notepad()) != NULL) {
+        PostMessageA(notepad, WM_CLOSE, 0, 0);
+        wait_until([&] { return !IsWindow(notepad); });
+    }
+}
+
+// Opens the About dialog; returns it or NULL.
+static HWND open_about(const Session &session)
+{
+    if (!settle(session.window))
+        return NULL;
+    click(session.window, ABOUT);
+    return wait_for_window([&] {
+        return find_owned_dialog(session.window, [](HWND d) { return window_text(d) == tr("About", "御案内"); });
+    });
+}
+
+void check_about_dialog(const ProgramCase &program)
+{
+    close_notepads();
+    Session session(program);
+
+    HWND about = open_about(session);
+    check(about != NULL, label(program, "About opens"));
+    if (!about)
+        return;
+    press(about, 1);  // Close
+    check(wait_until([&] { return !IsWindow(about); }) && settle(session.window) && find_notepad() == NULL,
+          label(program, "About: Close opens no readme"));
+
+    about = open_about(session);
+    if (about) {
+        PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);  // the close box
+        check(wait_until([&] { return !IsWindow(about); }) && settle(session.window) && find_notepad() == NULL,
+              label(program, "About: close box opens no readme"));
+    }
+
+    about = open_about(session);
+    if (about) {
+        // Esc on the focused button reaches the dialog as command 2: ReadMe
+        PostMessageA(GetDlgItem(about, 1), WM_KEYDOWN, VK_ESCAPE, 0);
+        HWND notepad = wait_for_window(find_notepad);
+        check(notepad != NULL, label(program, "About: Esc opens the readme in Notepad"));
+        check(!IsWindow(about), label(program, "About: Esc closes the dialog"));
+        if (notepad)
+            check(wait_until([&] { return window_text(notepad).find(program.readme) != std::string::npos; }),
+                  label(program, "About: Notepad shows the readme"), window_text(notepad));
+        close_notepads();
+    }
+
+    about = open_about(session);
+    if (about) {
+        press(about, 2);  // ReadMe
+        check(wait_for_window(find_notepad) != NULL, label(program, "About: ReadMe opens Notepad"));
+        close_notepads();
+    }
+}
+
+void check_missing_readme(const ProgramCase &program)
+{
+    // a copy of the program in a folder without its readme
+    std::string folder = settings.work + "\\no_readme";
+    CreateDirectoryA(folder.c_str(), NULL);
+    std::string copy = folder + "\\" + upper(program.name) + ".EXE";
+    CopyFileA(exe_path(program).c_str(), copy.c_str(), FALSE);
+
+    Session session(program, copy);
+    HWND about = open_about(session);
+    if (!about) {
+        check(false, label(program, "missing readme"), "no About dialog");
+        return;
+    }
+    press(about, 2);
+    HWND box = wait_for_window([&] { return find_unowned_dialog(session.running.process.dwProcessId); });
+    check(box != NULL, label(program, "missing readme: message without owner"));
+    if (!box)
+        return;
+    std::string expected = settings.japanese
+                               ? "説明ファイル(" + std::string(program.readme) + ")を、本フォルダに\nインストールしてください."
+                               : "Install the readme file (" + std::string(program.readme) + ")\nin the same directory.";
+    check(message_text(box) == expected, label(program, "missing readme: message text"), message_text(box));
+    check(find_notepad() == NULL, label(program, "missing readme: no Notepad"));
+    press(box, IDOK);
+}
+
+void check_exit_and_close_box(const ProgramCase &program)
+{
+    {
+        Session session(program);
+        click(session.window, EXIT);
+        DWORD code = 99;
+        check(wait_exit(session.running, &code) && code == 0, label(program, "Exit ends with code 0"),
+              std::to_string(code));
+    }
+    {
+        Session session(program);
+        PostMessageA(session.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        DWORD code = 99;
+        check(wait_exit(session.running, &code) && code == 0, label(program, "close box ends with code 0"),
+              std::to_string(code));
+    }
+}
+
+struct VisibleSearch {
+    DWORD process_id;
+    bool seen;
+};
+
+static BOOL CALLBACK note_visible(HWND window, LPARAM data)
+{
+    VisibleSearch *search = (VisibleSearch *)data;
+    if (IsWindowVisible(window) && window_process(window) == search->process_id)
+        search->seen = true;
+    return TRUE;
+}
+
+void check_second_instance(const ProgramCase &program)
+{
+    Session first(program);
+    if (!first.window) {
+        check(false, label(program, "second instance"), "first instance has no window");
+        return;
+    }
+    SendMessageA(control(first, LIST), CB_SETCURSEL, 5, 0);
+    Running second;
+    check(start_process(exe_path(program), second), label(program, "second instance starts"));
+    VisibleSearch search = {second.process.dwProcessId, false};
+    bool ended = wait_until([&] {
+        EnumWindows(note_visible, (LPARAM)&search);
+        return WaitForSingleObject(second.process.hProcess, 0) == WAIT_OBJECT_0;
+    });
+    DWORD code = 99;
+    GetExitCodeProcess(second.process.hProcess, &code);
+    check(ended && code == 0, label(program, "second instance exits with 0"), std::to_string(code));
+    check(!search.seen, label(program, "second instance never shows a window"));
+    end_process(second);
+    check(IsWindow(first.window) && SendMessageA(control(first, LIST), CB_GETCURSEL, 0, 0) == 5,
+          label(program, "first instance keeps its state"));
+}
+
+void check_write_failure(const ProgramCase &program)
+{
+    std::string path = work_file("too_large.xls");
+    DeleteFileA(path.c_str());
+    Session session(program);
+    SendMessageA(control(session, LIST), CB_SETCURSEL, program.list_count - 1, 0);
+    set_check(session, ALL_DEGREES, 1);
+    HWND dialog = open_save_dialog(session);
+    if (!dialog) {
+        check(false, label(program, "failed write"), "no save dialog");
+        return;
+    }
+    enter_file_name(dialog, path);
+    expect_message(program, session, "failed write",
+                   tr("Unable to write the solution to the file.\nThe incomplete file has been deleted.",
+                      "解をファイルに書き込めません.\n不完全なファイルは削除されました."),
+                   tr("Error", "エラー"));
+    check(!file_exists(path), label(program, "failed write: no file left behind"));
+}

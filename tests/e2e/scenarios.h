@@ -1,0 +1,31 @@
+// The end-to-end scenarios of the shell, run against any program.
+#pragma once
+
+#include <string>
+
+#include "programs.h"
+
+struct DriverSettings {
+    std::string bin;       // the folder of the programs (Windows path)
+    std::string work;      // a folder for the files the programs write
+    std::string expected;  // the files the native table code wrote
+    std::string cdrom;     // the root of a drive that Wine reports as a CD-ROM
+    int japanese;          // the driver runs in code page 932
+};
+
+extern DriverSettings settings;
+
+// The English or the Japanese text, by the language of the run.
+const char *tr(const char *english, const char *japanese);
+
+void check_startup_state(const ProgramCase &program);
+void check_file_case(const ProgramCase &program, int degree, int all, int normalize);
+void check_cancel(const ProgramCase &program);
+void check_refused_extension(const ProgramCase &program);
+void check_overwrite_declined(const ProgramCase &program);
+void check_cdrom_refused(const ProgramCase &program);
+void check_about_dialog(const ProgramCase &program);
+void check_missing_readme(const ProgramCase &program);
+void check_exit_and_close_box(const ProgramCase &program);
+void check_second_instance(const ProgramCase &program);
+void check_write_failure(const ProgramCase &program);
