@@ -1,7 +1,6 @@
 // The program entry, the main window and its message loop.
 #include "shell.h"
 
-#include <cfenv>
 #include <cstdio>
 #include <cstring>
 
@@ -18,14 +17,6 @@ HFONT ui_font;
 HDC dc_about, dc_exit, dc_calc;                            // the buttons' device contexts, kept for the program's life
 HGDIOBJ old_font_about, old_font_exit, old_font_calc;      // the fonts they held before ui_font
 char readme_path[PATH_BUF_SIZE];
-
-// All arithmetic runs in x87 extended precision: 64-bit mantissa, rounding
-// to nearest, every exception masked (mingw's FE_PC64_ENV is control word
-// 0x037F), so that no computation can stop the program with a trap.
-static void set_extended_precision()
-{
-    fesetenv(FE_PC64_ENV);
-}
 
 int WINAPI WinMain(HINSTANCE this_instance, HINSTANCE, LPSTR, int show)
 {

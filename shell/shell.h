@@ -84,6 +84,9 @@ extern HFONT ui_font;            // the button font
 extern char readme_path[PATH_BUF_SIZE];  // the program's readme, empty when not found
 extern int os_kind;              // an OsKind
 
+// x87 extended precision, rounding to nearest, exceptions masked (fpu.cpp).
+void set_extended_precision();
+
 // Window frame (main_window.cpp).
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void create_controls(HWND window);

@@ -54,6 +54,7 @@ run() {
     fi
 }
 
+run fpu "$WINE" "$BUILD/win64/tests/e2e/fpu_check.exe"
 run english "${driver[@]}" --lang en
 run japanese env LOCPATH="$BUILD/locale" LANG=ja_JP.UTF-8 "${driver[@]}" --lang ja
 # Writes beyond 64 KiB fail (as on a full disk): the tables of all degrees are larger.
