@@ -6,7 +6,7 @@ packages=(
     cmake make g++ libgtest-dev                      # native build and unit tests
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64  # 64-bit Windows build (run under Wine)
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686      # 32-bit Windows deliverables
-    wine64 fonts-wine                                # running the programs
+    wine64 fonts-wine fonts-ipafont-gothic           # running the programs (Japanese glyphs)
     xvfb x11-utils x11-apps imagemagick              # a virtual display and screenshots
     locales                                          # the ja_JP locale for Japanese mode
 )
