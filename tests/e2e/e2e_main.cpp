@@ -3,11 +3,44 @@
 //   e2e_driver --bin DIR --work DIR --expected DIR --cdrom ROOT --cases FILE --lang en|ja [--write-failure]
 // Prints one line per check and ends with "N passed, M failed".
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "driver_tools.h"
 #include "scenarios.h"
+
+// Reads one line of the file-case table:
+//   program language degree all-degrees normalize [name=value ...]
+// The file's name joins the fields with "_" (as the test script does).
+static bool parse_case(const char *line, std::string &program, std::string &language, FileCase &file_case)
+{
+    std::istringstream fields(line);
+    std::vector<std::string> words;
+    std::string word;
+    while (fields >> word)
+        words.push_back(word);
+    if (words.size() < 5 || words[0][0] == '#')
+        return false;
+    program = words[0];
+    language = words[1];
+    file_case.degree = atoi(words[2].c_str());
+    file_case.all = atoi(words[3].c_str());
+    file_case.normalize = atoi(words[4].c_str());
+    file_case.parameters.clear();
+    file_case.file_name = words[0];
+    for (size_t i = 1; i < words.size(); i++) {
+        if (i >= 5) {
+            size_t equals = words[i].find('=');
+            file_case.parameters.push_back({words[i].substr(0, equals), words[i].substr(equals + 1)});
+        }
+        file_case.file_name += "_" + words[i];
+    }
+    file_case.file_name += ".xls";
+    return true;
+}
 
 // Runs the file cases of the run's language listed in the cases file.
 static void run_file_cases(const std::string &cases_path)
@@ -18,16 +51,16 @@ static void run_file_cases(const std::string &cases_path)
         return;
     char line[256];
     while (fgets(line, sizeof line, file)) {
-        char name[64], language[8];
-        int degree, all, normalize;
-        if (line[0] == '#' || sscanf(line, "%63s %7s %d %d %d", name, language, &degree, &all, &normalize) != 5)
+        std::string name, language;
+        FileCase file_case;
+        if (!parse_case(line, name, language, file_case))
             continue;
-        if ((strcmp(language, "ja") == 0) != (settings.japanese != 0))
+        if ((language == "ja") != (settings.japanese != 0))
             continue;
-        const ProgramCase *program = find_program(name);
-        check(program != nullptr, std::string("known program ") + name);
+        const ProgramCase *program = find_program(name.c_str());
+        check(program != nullptr, "known program " + name);
         if (program)
-            check_file_case(*program, degree, all, normalize);
+            check_file_case(*program, file_case);
     }
     fclose(file);
 }

@@ -13,12 +13,14 @@ rm -rf "$E2E"
 mkdir -p "$E2E/expected" "$E2E/work" "$E2E/cdrom"
 windows_path() { echo "Z:${1//\//\\}"; }
 
-# The expected files, written by each program's native table code.
-while read -r program language degree all normalize; do
+# The expected files, written by each program's native table code; a file's
+# name joins the fields of its line with "_".
+while read -r program language degree all normalize parameters; do
     case "$program" in ''|'#'*) continue ;; esac
-    "$BUILD/native/tests/${program}_dump" \
-        "$E2E/expected/${program}_${language}_${degree}_${all}_${normalize}.xls" \
-        "$language" "$degree" "$all" "$normalize"
+    # shellcheck disable=SC2086
+    name=$(echo "$program $language $degree $all $normalize $parameters" | xargs | tr ' ' '_')
+    "$BUILD/native/tests/${program}_dump" "$E2E/expected/$name.xls" \
+        "$language" "$degree" "$all" "$normalize" $parameters
 done <"$ROOT/tests/e2e/cases.txt"
 
 prepare_wine_prefix

@@ -8,8 +8,6 @@
 
 DriverSettings settings;
 
-enum { LIST = 101, ABOUT = 102, EXIT = 103, CALCULATION = 104, ALL_DEGREES = 105, NORMALIZE = 106 };
-
 const char *tr(const char *english, const char *japanese)
 {
     return settings.japanese ? japanese : english;
@@ -65,6 +63,45 @@ static bool set_check(const Session &session, int id, int state)
     return wait_until([&] { return is_checked(session, id) == state; });
 }
 
+// Chooses the list item with the given text, as a user's choice does: the
+// selection changes and the main window is told.
+static bool select_item(const Session &session, int id, const std::string &text)
+{
+    HWND list = control(session, id);
+    std::wstring wide(text.begin(), text.end());  // digits and signs only
+    LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)wide.c_str());
+    if (index == CB_ERR)
+        return false;
+    SendMessageA(list, CB_SETCURSEL, index, 0);
+    SendMessageA(session.window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), (LPARAM)list);
+    return SendMessageA(list, CB_GETCURSEL, 0, 0) == index;
+}
+
+// Empties an edit box and types the text into it key by key; returns the
+// text the box shows afterwards.
+static std::string type_into(const Session &session, int id, const std::string &text)
+{
+    HWND edit = control(session, id);
+    SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)"");
+    for (char c : text) {
+        PostMessageA(edit, WM_CHAR, (unsigned char)c, 1);
+        settle(session.window);
+    }
+    return window_text(edit);
+}
+
+// Sets a named parameter of a file case through its control.
+static bool set_parameter(const ProgramCase &program, const Session &session, const std::string &name,
+                          const std::string &value)
+{
+    int id = parameter_control(program, name.c_str());
+    if (id == 0)
+        return false;
+    if (window_class(control(session, id)) == "ComboBox")
+        return select_item(session, id, value);
+    return type_into(session, id, value) == value;
+}
+
 static HWND wait_save_dialog(const Session &session)
 {
     return wait_for_window([&] { return find_owned_dialog(session.window, is_save_dialog); });
@@ -76,11 +113,11 @@ static HWND wait_message_box(HWND owner)
 }
 
 // Presses Calculation and waits for the save dialog.
-static HWND open_save_dialog(const Session &session)
+static HWND open_save_dialog(const ProgramCase &program, const Session &session)
 {
     if (!settle(session.window))
         return NULL;
-    click(session.window, CALCULATION);
+    click(session.window, program.calc_id);
     return wait_save_dialog(session);
 }
 
@@ -126,7 +163,7 @@ void check_startup_state(const ProgramCase &program)
     check(session.window != NULL, label(program, "main window found by its title"));
     if (!session.window)
         return;
-    HWND list = control(session, LIST);
+    HWND list = control(session, program.list_id);
     int count = (int)SendMessageA(list, CB_GETCOUNT, 0, 0);
     check(count == program.list_count, label(program, "degree list items"), std::to_string(count));
     bool texts_right = true;
@@ -137,19 +174,17 @@ void check_startup_state(const ProgramCase &program)
     }
     check(texts_right, label(program, "degree list texts"));
     check(SendMessageA(list, CB_GETCURSEL, 0, 0) == 0, label(program, "first degree selected"));
-    check(is_checked(session, ALL_DEGREES) == 0 && (!program.has_normalize || is_checked(session, NORMALIZE) == 0),
+    check(is_checked(session, program.all_id) == 0 && (!program.normalize_id || is_checked(session, program.normalize_id) == 0),
           label(program, "check boxes clear"));
-    check(window_text(control(session, CALCULATION)) == tr("Calculation", "計算実行"),
+    check(window_text(control(session, program.calc_id)) == tr("Calculation", "計算実行"),
           label(program, "button texts in the language"));
 }
 
-void check_file_case(const ProgramCase &program, int degree, int all, int normalize)
+void check_file_case(const ProgramCase &program, const FileCase &file_case)
 {
-    char name[128];
-    snprintf(name, sizeof name, "%s_%s_%d_%d_%d.xls", program.name, settings.japanese ? "ja" : "en", degree,
-             all, normalize);
-    std::string what = std::string("file ") + name;
-    std::string path = work_file(name);
+    std::string name = file_case.file_name;
+    std::string what = "file " + name;
+    std::string path = work_file(name.c_str());
     DeleteFileA(path.c_str());
 
     Session session(program);
@@ -157,10 +192,14 @@ void check_file_case(const ProgramCase &program, int degree, int all, int normal
         check(false, label(program, what), "no main window");
         return;
     }
-    SendMessageA(control(session, LIST), CB_SETCURSEL, degree - program.list_first, 0);
-    bool set = set_check(session, ALL_DEGREES, all) && (!program.has_normalize || set_check(session, NORMALIZE, normalize));
-    check(set, label(program, what + ": check boxes set"));
-    HWND dialog = open_save_dialog(session);
+    bool set = select_item(session, program.list_id, std::to_string(file_case.degree));
+    for (const auto &parameter : file_case.parameters)
+        set = set_parameter(program, session, parameter.first, parameter.second) && set;
+    set = set_check(session, program.all_id, file_case.all) && set;
+    if (program.normalize_id)
+        set = set_check(session, program.normalize_id, file_case.normalize) && set;
+    check(set, label(program, what + ": choices set"));
+    HWND dialog = open_save_dialog(program, session);
     check(dialog != NULL, label(program, what + ": save dialog opens"));
     if (!dialog)
         return;
@@ -177,20 +216,20 @@ void check_file_case(const ProgramCase &program, int degree, int all, int normal
     check(read_file(path, actual), label(program, what + ": written"));
     check(read_file(settings.expected + "\\" + name, expected), label(program, what + ": expected file present"));
     check(same_bytes(actual, expected, detail), label(program, what + ": bytes"), detail);
-    check(is_checked(session, ALL_DEGREES) == all, label(program, what + ": choices kept"));
+    check(is_checked(session, program.all_id) == file_case.all, label(program, what + ": choices kept"));
 }
 
 void check_cancel(const ProgramCase &program)
 {
     Session session(program);
-    set_check(session, ALL_DEGREES, 1);
-    HWND dialog = open_save_dialog(session);
+    set_check(session, program.all_id, 1);
+    HWND dialog = open_save_dialog(program, session);
     check(dialog != NULL, label(program, "cancel: save dialog opens"));
     if (!dialog)
         return;
     press(dialog, IDCANCEL);
     check(ends_silently(session, dialog), label(program, "cancel: no message"));
-    check(is_checked(session, ALL_DEGREES) == 1, label(program, "cancel: choices kept"));
+    check(is_checked(session, program.all_id) == 1, label(program, "cancel: choices kept"));
 }
 
 void check_refused_extension(const ProgramCase &program)
@@ -198,7 +237,7 @@ void check_refused_extension(const ProgramCase &program)
     std::string path = work_file("refused.txt");
     DeleteFileA(path.c_str());
     Session session(program);
-    HWND dialog = open_save_dialog(session);
+    HWND dialog = open_save_dialog(program, session);
     if (!dialog) {
         check(false, label(program, ".txt name"), "no save dialog");
         return;
@@ -217,7 +256,7 @@ void check_overwrite_declined(const ProgramCase &program)
     fputs("keep me", file);
     fclose(file);
     Session session(program);
-    HWND dialog = open_save_dialog(session);
+    HWND dialog = open_save_dialog(program, session);
     if (!dialog) {
         check(false, label(program, "overwrite"), "no save dialog");
         return;
@@ -239,7 +278,7 @@ void check_overwrite_declined(const ProgramCase &program)
 void check_cdrom_refused(const ProgramCase &program)
 {
     Session session(program);
-    HWND dialog = open_save_dialog(session);
+    HWND dialog = open_save_dialog(program, session);
     if (!dialog) {
         check(false, label(program, "CD-ROM"), "no save dialog");
         return;
@@ -266,11 +305,11 @@ static void close_notepads()
 }
 
 // Opens the About dialog; returns it or NULL.
-static HWND open_about(const Session &session)
+static HWND open_about(const ProgramCase &program, const Session &session)
 {
     if (!settle(session.window))
         return NULL;
-    click(session.window, ABOUT);
+    click(session.window, program.about_id);
     return wait_for_window([&] {
         return find_owned_dialog(session.window, [](HWND d) { return window_text(d) == tr("About", "御案内"); });
     });
@@ -281,7 +320,7 @@ void check_about_dialog(const ProgramCase &program)
     close_notepads();
     Session session(program);
 
-    HWND about = open_about(session);
+    HWND about = open_about(program, session);
     check(about != NULL, label(program, "About opens"));
     if (!about)
         return;
@@ -289,14 +328,14 @@ void check_about_dialog(const ProgramCase &program)
     check(wait_until([&] { return !IsWindow(about); }) && settle(session.window) && find_notepad() == NULL,
           label(program, "About: Close opens no readme"));
 
-    about = open_about(session);
+    about = open_about(program, session);
     if (about) {
         PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);  // the close box
         check(wait_until([&] { return !IsWindow(about); }) && settle(session.window) && find_notepad() == NULL,
               label(program, "About: close box opens no readme"));
     }
 
-    about = open_about(session);
+    about = open_about(program, session);
     if (about) {
         // Esc on the focused button reaches the dialog as command 2: ReadMe
         PostMessageA(GetDlgItem(about, 1), WM_KEYDOWN, VK_ESCAPE, 0);
@@ -309,7 +348,7 @@ void check_about_dialog(const ProgramCase &program)
         close_notepads();
     }
 
-    about = open_about(session);
+    about = open_about(program, session);
     if (about) {
         press(about, 2);  // ReadMe
         check(wait_for_window(find_notepad) != NULL, label(program, "About: ReadMe opens Notepad"));
@@ -326,7 +365,7 @@ void check_missing_readme(const ProgramCase &program)
     CopyFileA(exe_path(program).c_str(), copy.c_str(), FALSE);
 
     Session session(program, copy);
-    HWND about = open_about(session);
+    HWND about = open_about(program, session);
     if (!about) {
         check(false, label(program, "missing readme"), "no About dialog");
         return;
@@ -348,7 +387,7 @@ void check_exit_and_close_box(const ProgramCase &program)
 {
     {
         Session session(program);
-        click(session.window, EXIT);
+        click(session.window, program.exit_id);
         DWORD code = 99;
         check(wait_exit(session.running, &code) && code == 0, label(program, "Exit ends with code 0"),
               std::to_string(code));
@@ -382,7 +421,7 @@ void check_second_instance(const ProgramCase &program)
         check(false, label(program, "second instance"), "first instance has no window");
         return;
     }
-    SendMessageA(control(first, LIST), CB_SETCURSEL, 5, 0);
+    select_item(first, program.list_id, std::to_string(program.list_first + 5));
     Running second;
     check(start_process(exe_path(program), second), label(program, "second instance starts"));
     VisibleSearch search = {second.process.dwProcessId, false};
@@ -395,7 +434,7 @@ void check_second_instance(const ProgramCase &program)
     check(ended && code == 0, label(program, "second instance exits with 0"), std::to_string(code));
     check(!search.seen, label(program, "second instance never shows a window"));
     end_process(second);
-    check(IsWindow(first.window) && SendMessageA(control(first, LIST), CB_GETCURSEL, 0, 0) == 5,
+    check(IsWindow(first.window) && SendMessageA(control(first, program.list_id), CB_GETCURSEL, 0, 0) == 5,
           label(program, "first instance keeps its state"));
 }
 
@@ -404,9 +443,9 @@ void check_write_failure(const ProgramCase &program)
     std::string path = work_file("too_large.xls");
     DeleteFileA(path.c_str());
     Session session(program);
-    SendMessageA(control(session, LIST), CB_SETCURSEL, program.list_count - 1, 0);
-    set_check(session, ALL_DEGREES, 1);
-    HWND dialog = open_save_dialog(session);
+    select_item(session, program.list_id, std::to_string(program.list_first + program.list_count - 1));
+    set_check(session, program.all_id, 1);
+    HWND dialog = open_save_dialog(program, session);
     if (!dialog) {
         check(false, label(program, "failed write"), "no save dialog");
         return;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "programs.h"
 
@@ -19,7 +21,17 @@ extern DriverSettings settings;
 const char *tr(const char *english, const char *japanese);
 
 void check_startup_state(const ProgramCase &program);
-void check_file_case(const ProgramCase &program, int degree, int all, int normalize);
+// One line of the file-case table: the choices, and the name of the file that
+// holds both the expected bytes and (in the work folder) the written ones.
+struct FileCase {
+    int degree;
+    int all;
+    int normalize;
+    std::vector<std::pair<std::string, std::string>> parameters;  // name, value
+    std::string file_name;
+};
+
+void check_file_case(const ProgramCase &program, const FileCase &file_case);
 void check_cancel(const ProgramCase &program);
 void check_refused_extension(const ProgramCase &program);
 void check_overwrite_declined(const ProgramCase &program);
