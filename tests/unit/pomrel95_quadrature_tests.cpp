@@ -281,6 +281,22 @@ TEST(PolishZeros, LegendreFirstEstimatesFromCosines)
     }
 }
 
+// The Newton road in powers of x only gives first estimates: when its step
+// bound is not met within 2000 steps the last iterate is kept, never a
+// failure; a vanishing derivative is one.
+TEST(RefineLegendreZero, FirstEstimateRoad)
+{
+    build_legendre_coefficients(24);
+    long double derivative[QUADRATURE_SLOTS];
+    for (int i = 0; i < 24; i++)
+        derivative[i] = -family_coefficients[i] * (24 - i);  // steps the wrong way
+    EXPECT_EQ(24, refine_legendre_zero(24, 0.99L, derivative, 23));
+    EXPECT_GT(root_re[23], 1.0L);
+    for (int i = 0; i < 24; i++)
+        derivative[i] = 0;
+    EXPECT_EQ(DIVISION_BY_ZERO, refine_legendre_zero(24, 0.99L, derivative, 23));
+}
+
 TEST(ComputeWeights, DivisionByZeroAndExponentOutOfRange)
 {
     polynomial_kind = KIND_LEGENDRE;
