@@ -39,6 +39,16 @@ static void paint_box(HDC dc, const RECT &box, COLORREF fill, COLORREF ink)
     SelectClipRgn(dc, NULL);
 }
 
+// A wait of zero length on the message queue: nothing is taken from the
+// queue or dispatched. Systems that compose windows off screen (Wine among
+// them) bring what was drawn to the screen when a thread waits; without it
+// the box, drawn by a handler that does not return to the message loop
+// until the calculation ends, would show only after it had been erased.
+static void show_drawing_now()
+{
+    MsgWaitForMultipleObjects(0, NULL, FALSE, 0, QS_PAINT);
+}
+
 void draw_busy_box(HDC dc, const RECT &box)
 {
     paint_box(dc, box, RGB(255, 0, 0), RGB(255, 255, 255));
@@ -61,6 +71,7 @@ void show_busy_box(HWND window, const RECT &box)
     HDC dc = GetDC(window);
     draw_busy_box(dc, box);
     ReleaseDC(window, dc);
+    show_drawing_now();
     is_busy = 1;
 }
 
@@ -70,6 +81,7 @@ void hide_busy_box(HWND window, const RECT &box)
     HDC dc = GetDC(window);
     erase_busy_box(dc, box);
     ReleaseDC(window, dc);
+    show_drawing_now();
 }
 
 int answer_bring_to_front(HWND window, UINT message, WPARAM, LPARAM, LRESULT *result)
