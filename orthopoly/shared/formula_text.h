@@ -1,0 +1,16 @@
+// Pieces of text for the programs' own formula and label painters, drawn by
+// the shell's convention: text_color on an opaque back_color, each font
+// created, selected, restored and deleted around its use.
+#pragma once
+
+#include <windows.h>
+
+// The extent of text in Helv height/weight.
+SIZE measure_formula_text(HDC dc, const char *text, int height, int weight);
+
+// text in Helv height/weight into the rectangle of its own extent at (x, y)
+// with the DrawText flags given; returns that extent.
+SIZE draw_formula_text(HDC dc, int x, int y, const char *text, int height, int weight, UINT flags);
+
+// The extent of text in the UI font of the language (labels).
+SIZE measure_label_text(HDC dc, const char *text, int height, int weight);
