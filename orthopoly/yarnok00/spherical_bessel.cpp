@@ -9,16 +9,16 @@
 CoefficientTable c_coefficients;
 int neumann_function_mode;
 
-// ln of a factorial ratio top! / (bottom! small!) in a double accumulator:
-// the logarithms of 1..top added, then those of 1..bottom and 1..small subtracted.
-static double log_factorial_ratio(int top, int bottom, int small)
+// ln of a factorial ratio top! / (first! second!) in a double accumulator:
+// the logarithms of 1..top added, then those of 1..first and 1..second subtracted.
+static double log_factorial_ratio(int top, int first, int second)
 {
     double s = 0.0;
     for (int i = 1; i <= top; i++)
         s = s + log((double)i);
-    for (int i = 1; i <= bottom; i++)
+    for (int i = 1; i <= first; i++)
         s = s - log((double)i);
-    for (int j = 1; j <= small; j++)
+    for (int j = 1; j <= second; j++)
         s = s - log((double)j);
     return s;
 }
