@@ -1,0 +1,3 @@
+#include "one_parameter.h"
+
+double param_a;

@@ -1,0 +1,69 @@
+#include "one_parameter_window.h"
+
+#include <cstdlib>
+
+#include "formula_text.h"
+#include "numeric_entry.h"
+#include "one_parameter.h"
+#include "shell.h"
+
+HWND edit_a;
+
+void on_calculate_parameter_a(HWND window)
+{
+    char text[NUMERIC_BUF_SIZE];
+    read_numeric_entry(edit_a, text);
+    if (text[0] == '\0') {
+        report_empty_entry(window, edit_a, "No numerical value in the Editbox (a:)!",
+                           "エディットボックス (a:) に数値がありません!");
+        return;
+    }
+    param_a = atof(text);  // a lone "-" reads as 0
+    if (!value_in_closed_range(param_a, -10.0, 10.0)) {
+        report_value_out_of_range(window, edit_a, "The numerical value of a : -10 <= a <= 10",
+                                  "a の数値： -10 <= a <= 10");
+        return;
+    }
+    degree = (int)SendMessageA(combo_degree, CB_GETCURSEL, 0, 0);
+    save_solution(window);
+}
+
+void on_edit_a_changed(HWND)
+{
+    filter_numeric_entry(edit_a, NUMERIC_SIGNED);
+}
+
+void finish_parameter_a(HWND)
+{
+    finish_numeric_entries(edit_a, NULL);
+    SetFocus(edit_a);
+}
+
+void release_parameter_a()
+{
+    release_edit_fonts();
+}
+
+void draw_parameter_labels(HDC dc, const ParameterLabels &labels)
+{
+    const UINT right_aligned = DT_SINGLELINE | DT_VCENTER | DT_RIGHT;
+    draw_label_box(dc, 12, 400, labels.degree_box, "n:", right_aligned);
+    draw_label_box(dc, 12, 400, labels.parameter_box, labels.parameter, right_aligned);
+    draw_label(dc, 12, 700, 35, labels.caption_top, labels.caption_top + 20,
+               choose_text(labels.caption_en, labels.caption_ja));
+    if (labels.normalization_top != 0)
+        draw_label(dc, 12, 700, 35, labels.normalization_top, labels.normalization_top + 20,
+                   choose_text("Coefficient normalization", "係数の基準化"));
+}
+
+int draw_formula_piece(HDC dc, int x, int y, const char *text, int height)
+{
+    return x + draw_formula_text(dc, x, y, text, height, 700, DT_SINGLELINE | DT_VCENTER).cx;
+}
+
+// The line starts where DrawText with DT_CENTER in the rectangle would start it.
+void draw_range_line(HDC dc, int left, int top, int right, const char *text)
+{
+    SIZE size = measure_formula_text(dc, text, 14, 700);
+    draw_formula_text(dc, left + (right - left - size.cx) / 2, top, text, 14, 700, DT_SINGLELINE | DT_VCENTER);
+}

@@ -1,0 +1,55 @@
+// vemtra00: the window of the Charlier program.
+#include "shell.h"
+
+#include "numeric_entry.h"
+#include "one_parameter_window.h"
+
+static const ControlSpec controls[] = {
+    {ID_COMBO_DEGREE, "COMBOBOX", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+     55, 85, 70, 200, NULL, NULL, &combo_degree},
+    {ID_PARAMETER, "EDIT", NUMERIC_ENTRY_STYLE, 212, 85, 100, 20, NULL, NULL, &edit_a},
+    {ID_PARAM_BTN_ABOUT, "BUTTON", WS_CHILD | WS_VISIBLE, 332, 55, 70, 20, "About", "御案内", &btn_about},
+    {ID_PARAM_BTN_EXIT, "BUTTON", WS_CHILD | WS_VISIBLE, 332, 85, 70, 20, "Exit", "終了", &btn_exit},
+    {ID_PARAM_BTN_CALC, "BUTTON", WS_CHILD | WS_VISIBLE, 302, 115, 100, 20, "Calculation", "計算実行", &btn_calc},
+    {ID_PARAM_CHK_OUTPUT_ALL, "BUTTON", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 15, 117, 16, 16, NULL, NULL, &chk_output_all},
+};
+
+static const CommandSpec commands[] = {
+    {ID_PARAMETER, on_edit_a_changed},
+    {ID_PARAM_BTN_ABOUT, show_about_dialog},
+    {ID_PARAM_BTN_EXIT, on_exit},
+    {ID_PARAM_BTN_CALC, on_calculate_parameter_a},
+    {ID_PARAM_CHK_OUTPUT_ALL, on_toggle_output_all},
+};
+
+const ProgramInfo program_info = {
+    "CHARLIER_POLY_00", "Charlier_Polynomial_00", "Charlier Polynomial", "シャリエ多項式",
+    420, 151, "VEMTRA00.EXE", "VEMTRA00.TXT",
+    controls, sizeof controls / sizeof controls[0],
+    commands, sizeof commands / sizeof commands[0],
+    0, 100, 0, NULL, finish_parameter_a, NULL, NULL, release_parameter_a,
+};
+
+// C(a,n;x) = sum over m = 0..n of C(n,m) (-a)^(n-m) x (x-1) (x-2) ... (x-m+1)
+void draw_formula(HDC dc)
+{
+    int x_sum = draw_with_superscript(dc, 15, 20, "C(a,n;x) =  ", "", 18);
+    draw_range_line(dc, 15, 56, 312, "[ -10 <= a <= 10 ]");
+    draw_small_text(dc, x_sum - 2, 5, "n");
+    draw_sigma(dc, x_sum - 6, 20);
+    draw_small_text(dc, x_sum - 11, 37, "m = 0");
+    int x = draw_binomial(dc, x_sum + 18, 20, "n", "m", 10);
+    x = draw_with_superscript(dc, x + 7, 20, "(-a)", "n-m", 10);
+    x = draw_formula_piece(dc, x + 7, 20, "x (x-1) (x-2)", 18);
+    x = draw_formula_piece(dc, x, 17, " ... ", 18);
+    draw_formula_piece(dc, x, 20, "(x-m+1)", 18);
+}
+
+void draw_labels(HDC dc)
+{
+    static const ParameterLabels labels = {
+        {8, 85, 50, 105}, "a:", {165, 85, 207, 105},
+        115, "Output polynomials (deg. 0 to n)", "多項式出力(0次 から n次)", 0,
+    };
+    draw_parameter_labels(dc, labels);
+}
