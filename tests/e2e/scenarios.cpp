@@ -97,8 +97,19 @@ static bool set_parameter(const ProgramCase &program, const Session &session, co
     int id = parameter_control(program, name.c_str());
     if (id == 0)
         return false;
-    if (window_class(control(session, id)) == "ComboBox")
+    HWND box = control(session, id);
+    if (window_class(box) == "ComboBox")
         return select_item(session, id, value);
+    if (window_class(box) == "Button") {
+        LONG style = GetWindowLongA(box, GWL_STYLE) & 0x0F;
+        if (style == BS_RADIOBUTTON || style == BS_AUTORADIOBUTTON) {
+            // a group of radio buttons from id on: the value picks one
+            int chosen = id + atoi(value.c_str());
+            click(session.window, chosen);
+            return wait_until([&] { return is_checked(session, chosen) == 1; });
+        }
+        return set_check(session, id, atoi(value.c_str()));
+    }
     return type_into(session, id, value) == value;
 }
 
