@@ -96,6 +96,13 @@ std::string window_text(HWND window)
     return text;
 }
 
+std::string control_text(HWND control)
+{
+    char text[256] = "";
+    SendMessageA(control, WM_GETTEXT, sizeof text, (LPARAM)text);
+    return text;
+}
+
 std::string window_class(HWND window)
 {
     char name[256] = "";

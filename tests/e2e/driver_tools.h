@@ -33,6 +33,9 @@ bool wait_exit(Running &running, DWORD *code, int timeout_ms = 10000);
 void end_process(Running &running);
 
 std::string window_text(HWND window);
+// The text of a control of another process: GetWindowText would return its
+// creation title, WM_GETTEXT asks the control itself.
+std::string control_text(HWND control);
 std::string window_class(HWND window);
 DWORD window_process(HWND window);
 
@@ -48,8 +51,9 @@ std::string message_text(HWND box);
 void press(HWND dialog, int button_id);
 // Posts BM_CLICK to a child control of window.
 void click(HWND window, int control_id);
-// Waits until the thread of window has handled every message posted so far
-// and is idle in a message loop.
+// Waits until the thread of window answers a sent message: it is in a
+// message loop (its own or a dialog's), not inside a command. Messages
+// posted before may still wait in its queue.
 bool settle(HWND window);
 
 // Reads a whole file; false when it cannot be read.

@@ -43,7 +43,7 @@ static bool parse_case(const char *line, std::string &program, std::string &lang
 }
 
 // Runs the file cases of the run's language listed in the cases file.
-static void run_file_cases(const std::string &cases_path)
+static void run_file_cases(const std::string &cases_path, const std::string &only)
 {
     FILE *file = fopen(cases_path.c_str(), "r");
     check(file != NULL, "file cases readable", cases_path);
@@ -55,7 +55,7 @@ static void run_file_cases(const std::string &cases_path)
         FileCase file_case;
         if (!parse_case(line, name, language, file_case))
             continue;
-        if ((language == "ja") != (settings.japanese != 0))
+        if ((language == "ja") != (settings.japanese != 0) || (!only.empty() && only != name))
             continue;
         const ProgramCase *program = find_program(name.c_str());
         check(program != nullptr, "known program " + name);
@@ -65,11 +65,28 @@ static void run_file_cases(const std::string &cases_path)
     fclose(file);
 }
 
+// The checks of the program's typed parameters and of the choices it refuses.
+static void run_parameter_scenarios(const ProgramCase &program)
+{
+    for (int i = 0; i < entry_count; i++)
+        if (strcmp(entries[i].program, program.name) == 0) {
+            if (!settings.japanese)
+                check_typing(program, entries[i]);
+            check_empty_and_outside(program, entries[i]);
+        }
+    for (int i = 0; i < refusal_count; i++)
+        if (strcmp(refusals[i].program, program.name) == 0)
+            check_refusal(program, refusals[i]);
+    if (strcmp(program.name, "pabri00") == 0 && !settings.japanese)
+        check_busy_box(program, "busy.xls", 189, 109);  // a named pipe made by the test script
+}
+
 static void run_shell_scenarios(const ProgramCase &program)
 {
     check_startup_state(program);
     check_about_dialog(program);
     check_refused_extension(program);
+    run_parameter_scenarios(program);
     if (settings.japanese)
         return;
     check_cancel(program);
@@ -84,6 +101,7 @@ int main(int argc, char **argv)
 {
     std::string cases;
     bool write_failure = false;
+    std::string only;  // one program's checks alone, when given
     for (int i = 1; i < argc; i++) {
         std::string option = argv[i];
         std::string value = i + 1 < argc ? argv[i + 1] : "";
@@ -94,6 +112,7 @@ int main(int argc, char **argv)
         else if (option == "--cases") cases = value, i++;
         else if (option == "--lang") settings.japanese = value == "ja", i++;
         else if (option == "--write-failure") write_failure = true;
+        else if (option == "--only") only = value, i++;
     }
     check(GetACP() == (settings.japanese ? 932u : 1252u), "the run's code page", std::to_string(GetACP()));
 
@@ -101,8 +120,9 @@ int main(int argc, char **argv)
         check_write_failure(programs[0]);
     } else {
         for (int i = 0; i < program_count; i++)
-            run_shell_scenarios(programs[i]);
-        run_file_cases(cases);
+            if (only.empty() || only == programs[i].name)
+                run_shell_scenarios(programs[i]);
+        run_file_cases(cases, only);
     }
     printf("%d passed, %d failed\n", checks_passed(), checks_failed());
     return checks_failed() == 0 ? 0 : 1;

@@ -3,8 +3,14 @@
 #include <cstring>
 
 static const ParameterControl order_list[] = {{"m", 101}, {nullptr, 0}};
+static const ParameterControl order_list_102[] = {{"m", 102}, {nullptr, 0}};
 static const ParameterControl function_box[] = {{"second_kind", 106}, {nullptr, 0}};
 static const ParameterControl family_buttons[] = {{"kind", 107}, {nullptr, 0}};
+static const ParameterControl jacobi_entries[] = {{"a", 102}, {"b", 103}, {"expansion", 109}, {nullptr, 0}};
+static const ParameterControl gould_entries[] = {{"a", 102}, {"b", 103}, {nullptr, 0}};
+static const ParameterControl entry_v[] = {{"v", 102}, {nullptr, 0}};
+static const ParameterControl entry_a[] = {{"a", 102}, {nullptr, 0}};
+static const ParameterControl points_list[] = {{"m", 102}, {nullptr, 0}};
 
 // name, titles, readme; degree list id, first item, items; About, Exit,
 // Calculation, all degrees, normalization; parameters
@@ -23,7 +29,48 @@ const ProgramCase programs[] = {
     {"korpix00", "Schlaefli Polynomial", "シュレフリ多項式", "KORPIX00.TXT", 101, 0, 101, 102, 103, 104, 105, 0, nullptr},
     {"pomrel95", "Zeros and Weight-factors", "多項式の零点と重み関数", "POMREL95.TXT", 101, 2, 29, 102, 103, 104, 105, 0,
      family_buttons},
+    {"morvek00", "Jacobi Polynomial", "ヤコビ多項式", "MORVEK00.TXT", 101, 0, 101, 104, 105, 106, 107, 108, jacobi_entries},
+    {"pabri00", "Gould Polynomial", "グールド多項式", "PABRI00.TXT", 101, 0, 101, 104, 105, 106, 107, 0, gould_entries},
+    {"tislor01", "Gegenbauer Polynomial", "ゲーゲンバウエル多項式", "TISLOR01.TXT", 101, 0, 101, 103, 104, 105, 106, 107,
+     entry_v},
+    {"kavnet00", "Hermite Polynomial", "エルミート多項式", "KAVNET00.TXT", 101, 0, 101, 103, 104, 105, 106, 0, entry_a},
+    {"sirmod00", "Laguerre Polynomial", "ラゲール多項式", "SIRMOD00.TXT", 101, 0, 101, 103, 104, 105, 106, 107, entry_a},
+    {"vemtra00", "Charlier Polynomial", "シャリエ多項式", "VEMTRA00.TXT", 101, 0, 101, 103, 104, 105, 106, 0, entry_a},
+    {"nolquy00", "Tchebycheff Orthogonal Polynomial", "チェビシェフ直交多項式", "NOLQUY00.TXT", 101, 0, 101, 103, 104, 105,
+     106, 0, points_list},
+    {"fartuk00", "Lommel Polynomial", "ロンメル多項式", "FARTUK00.TXT", 101, 0, 101, 103, 104, 105, 106, 0, entry_a},
+    {"kenvat00", "Ultraspherical Polynomial", "超球多項式", "KENVAT00.TXT", 101, 1, 101, 103, 104, 105, 106, 107,
+     order_list_102},
 };
+
+#define RANGE_A "The numerical value of a : -10 <= a <= 10", "a の数値： -10 <= a <= 10"
+
+const EntryCase entries[] = {
+    {"morvek00", 102, "a", 1, "10.5", RANGE_A},
+    {"morvek00", 103, "b", 1, "-10.01", "The numerical value of b : -10 <= b <= 10", "b の数値： -10 <= b <= 10"},
+    {"pabri00", 102, "a", 1, "-11", RANGE_A},
+    {"tislor01", 102, "v", 0, "0", "The numerical value of v :  0 < v <= 10", "v の数値： 0 < v <= 10"},
+    {"kavnet00", 102, "a", 1, "10.5", RANGE_A},
+    {"sirmod00", 102, "a", 1, "-10.01", RANGE_A},
+    {"vemtra00", 102, "a", 1, "10.001", RANGE_A},
+    {"fartuk00", 102, "a", 1, "-12", RANGE_A},
+};
+
+const int entry_count = sizeof entries / sizeof entries[0];
+
+#define INFORMATION "Information", "お知らせ"
+
+const RefusalCase refusals[] = {
+    {"nolquy00", 3, "m=3", "The numerical value of m :  n + 1 <= m", "m の数値：  n + 1 <= m", INFORMATION},
+    {"kenvat00", 1, "m=2", "The numerical value of m :  m <= n", "m の数値：  m <= n", INFORMATION},
+    {"morvek00", 2, "a=1 b=0", "For b, zero or minus integer is not allowed.", "b は、零 または 負整数 は許されません.",
+     INFORMATION},
+    {"morvek00", 1, "a=-1 b=1 normalize=1",
+     "For a = -1 the leading coefficient of the polynomial of degree 1 is 0: the coefficients cannot be normalized.",
+     "a = -1 では 1 次の多項式の最高次係数が 0 となるため, 係数を基準化できません.", INFORMATION},
+};
+
+const int refusal_count = sizeof refusals / sizeof refusals[0];
 
 const int program_count = sizeof programs / sizeof programs[0];
 

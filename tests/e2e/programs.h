@@ -23,6 +23,33 @@ struct ProgramCase {
     const ParameterControl *parameters;  // ends with a NULL name; NULL for none
 };
 
+// A typed parameter's box, for the typing, empty and range tests.
+struct EntryCase {
+    const char *program;
+    int id;                // the edit box
+    const char *name;      // "a", as the messages name it
+    int is_signed;         // the filter keeps a minus sign
+    const char *outside;   // a value just outside the accepted range
+    const char *range_en;  // the range message
+    const char *range_ja;
+};
+
+// Choices that the Calculation command refuses with a message of its own.
+struct RefusalCase {
+    const char *program;
+    int degree;
+    const char *choices;   // "name=value ..." as in the file cases
+    const char *text_en;
+    const char *text_ja;
+    const char *caption_en;
+    const char *caption_ja;
+};
+
+extern const EntryCase entries[];
+extern const int entry_count;
+extern const RefusalCase refusals[];
+extern const int refusal_count;
+
 extern const ProgramCase programs[];
 extern const int program_count;
 

@@ -28,6 +28,9 @@ prepare_japanese_locale
 start_display
 trap 'stop_display' EXIT
 
+# A named pipe for the In Process box: its reader holds the program back.
+mkfifo "$E2E/work/busy.xls"
+
 # Drive D: is a folder that Wine reports as a CD-ROM drive (see wine_env.sh).
 ln -sfn "$E2E/cdrom" "$WINEPREFIX/dosdevices/d:"
 

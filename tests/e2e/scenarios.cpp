@@ -83,11 +83,14 @@ static std::string type_into(const Session &session, int id, const std::string &
 {
     HWND edit = control(session, id);
     SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)"");
-    for (char c : text) {
-        PostMessageA(edit, WM_CHAR, (unsigned char)c, 1);
-        settle(session.window);
-    }
-    return window_text(edit);
+    // A click into the box gives it the focus and the caret, as for a user.
+    // Each message is sent, not posted: it has been handled, with the
+    // program's filter, when the call returns.
+    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    for (char c : text)
+        SendMessageA(edit, WM_CHAR, (unsigned char)c, 1);
+    return control_text(edit);
 }
 
 // Sets a named parameter of a file case through its control.
@@ -123,9 +126,23 @@ static HWND wait_message_box(HWND owner)
     return wait_for_window([&] { return find_owned_dialog(owner, is_message_box); });
 }
 
+static std::string type_into(const Session &session, int id, const std::string &text);
+
+// Types "1" into every typed parameter that is still empty, so that the
+// Calculation command goes on to the save dialog.
+static void fill_empty_entries(const ProgramCase &program, const Session &session)
+{
+    for (const ParameterControl *p = program.parameters; p && p->name; p++) {
+        HWND box = control(session, p->id);
+        if (window_class(box) == "Edit" && control_text(box).empty())
+            type_into(session, p->id, "1");
+    }
+}
+
 // Presses Calculation and waits for the save dialog.
 static HWND open_save_dialog(const ProgramCase &program, const Session &session)
 {
+    fill_empty_entries(program, session);
     if (!settle(session.window))
         return NULL;
     click(session.window, program.calc_id);
@@ -467,4 +484,190 @@ void check_write_failure(const ProgramCase &program)
                       "解をファイルに書き込めません.\n不完全なファイルは削除されました."),
                    tr("Error", "エラー"));
     check(!file_exists(path), label(program, "failed write: no file left behind"));
+}
+
+// The window that has the keyboard focus in the thread of window.
+static HWND focus_of(HWND window)
+{
+    GUITHREADINFO info;
+    ZeroMemory(&info, sizeof info);
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &info);
+    return info.hwndFocus;
+}
+
+// Sets every typed parameter of the program but the one with id to "1".
+static void fill_other_entries(const ProgramCase &program, const Session &session, int id)
+{
+    for (const ParameterControl *p = program.parameters; p && p->name; p++)
+        if (p->id != id && window_class(control(session, p->id)) == "Edit")
+            type_into(session, p->id, "1");
+}
+
+void check_typing(const ProgramCase &program, const EntryCase &entry)
+{
+    Session session(program);
+    if (!session.window) {
+        check(false, label(program, "typing"), "no main window");
+        return;
+    }
+    struct Typed {
+        const char *keys;
+        const char *shown_signed;
+        const char *shown_unsigned;
+    };
+    const Typed typed[] = {
+        {"1x23", "123", "123"}, {".", "0.", "0."},  {"-.", "-0.", "0."},  {"1e5", "15", "15"},
+        {"-", "-", ""},         {"12a", "12", "12"}, {"1.2.", "1.2", "1.2"}, {"-2.5", "-2.5", "2.5"},
+    };
+    for (const Typed &t : typed) {
+        std::string shown = type_into(session, entry.id, t.keys);
+        std::string expected = entry.is_signed ? t.shown_signed : t.shown_unsigned;
+        check(shown == expected, label(program, std::string("typing \"") + t.keys + "\" into " + entry.name),
+              "shows \"" + shown + "\", expected \"" + expected + "\"");
+    }
+}
+
+void check_empty_and_outside(const ProgramCase &program, const EntryCase &entry)
+{
+    Session session(program);
+    if (!session.window) {
+        check(false, label(program, "empty entry"), "no main window");
+        return;
+    }
+    HWND edit = control(session, entry.id);
+    std::string name = entry.name;
+    fill_other_entries(program, session, entry.id);
+
+    type_into(session, entry.id, "");
+    click(session.window, program.calc_id);
+    std::string empty_en = "No numerical value in the Editbox (" + name + ":)!";
+    std::string empty_ja = "エディットボックス (" + name + ":) に数値がありません!";
+    expect_message(program, session, "empty " + name, settings.japanese ? empty_ja : empty_en, tr("Error", "エラー"));
+    check(settle(session.window) && focus_of(session.window) == edit, label(program, "empty " + name + ": focus on the box"));
+
+    type_into(session, entry.id, entry.outside);
+    click(session.window, program.calc_id);
+    expect_message(program, session, name + " = " + entry.outside, tr(entry.range_en, entry.range_ja),
+                   tr("Information", "お知らせ"));
+    check(settle(session.window) && control_text(edit).empty() && focus_of(session.window) == edit,
+          label(program, name + " = " + entry.outside + ": box emptied and focused"));
+    check(find_owned_dialog(session.window, is_save_dialog) == NULL, label(program, name + " = " + entry.outside + ": no save dialog"));
+}
+
+// Makes the choices "name=value ..."; normalize and all are the check boxes.
+static bool make_choices(const ProgramCase &program, const Session &session, const std::string &choices)
+{
+    bool made = true;
+    size_t start = 0;
+    while (start < choices.size()) {
+        size_t end = choices.find(' ', start);
+        std::string word = choices.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        start = end == std::string::npos ? choices.size() : end + 1;
+        size_t equals = word.find('=');
+        std::string name = word.substr(0, equals), value = word.substr(equals + 1);
+        if (name == "normalize")
+            made = set_check(session, program.normalize_id, atoi(value.c_str())) && made;
+        else if (name == "all")
+            made = set_check(session, program.all_id, atoi(value.c_str())) && made;
+        else
+            made = set_parameter(program, session, name, value) && made;
+    }
+    return made;
+}
+
+void check_refusal(const ProgramCase &program, const RefusalCase &refusal)
+{
+    std::string what = "refused n=" + std::to_string(refusal.degree) + " " + refusal.choices;
+    Session session(program);
+    if (!session.window) {
+        check(false, label(program, what), "no main window");
+        return;
+    }
+    bool made = select_item(session, program.list_id, std::to_string(refusal.degree)) &&
+                make_choices(program, session, refusal.choices);
+    check(made, label(program, what + ": choices made"));
+    if (!settle(session.window))
+        return;
+    click(session.window, program.calc_id);
+    expect_message(program, session, what, tr(refusal.text_en, refusal.text_ja),
+                   tr(refusal.caption_en, refusal.caption_ja));
+    check(settle(session.window) && find_owned_dialog(session.window, nullptr) == NULL,
+          label(program, what + ": no save dialog"));
+}
+
+// Counts the pure red pixels of the screen in a 102 x 22 box whose top left
+// corner is (left, top) in the client area of window.
+static int red_pixels(HWND window, int left, int top)
+{
+    POINT corner = {left, top};
+    ClientToScreen(window, &corner);
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 102, 22);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, 102, 22, screen, corner.x, corner.y, SRCCOPY);
+    int count = 0;
+    for (int y = 0; y < 22; y++)
+        for (int x = 0; x < 102; x++)
+            if (GetPixel(memory, x, y) == RGB(255, 0, 0))
+                count++;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    return count;
+}
+
+void check_busy_box(const ProgramCase &program, const std::string &fifo_name, int left, int top)
+{
+    std::string what = "In Process box";
+    Session session(program);
+    if (!session.window) {
+        check(false, label(program, what), "no main window");
+        return;
+    }
+    std::string choices = "a=10 b=10 all=1";
+    bool made = select_item(session, program.list_id, "100") && make_choices(program, session, choices);
+    check(made, label(program, what + ": degree 100, all degrees, a = b = 10"));
+    check(red_pixels(session.window, left, top) == 0, label(program, what + ": not shown before"));
+    HWND dialog = open_save_dialog(program, session);
+    if (!dialog) {
+        check(false, label(program, what), "no save dialog");
+        return;
+    }
+    // the pipe exists, so the dialog asks before it is chosen
+    std::string path = work_file(fifo_name.c_str());
+    enter_file_name(dialog, path);
+    HWND prompt = wait_message_box(dialog);
+    if (prompt)
+        press(prompt, IDYES);
+    // the program's writes block once the pipe is full: the box stays up
+    HANDLE pipe = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+    check(pipe != INVALID_HANDLE_VALUE, label(program, what + ": pipe opened"));
+    if (pipe == INVALID_HANDLE_VALUE)
+        return;
+    bool shown = wait_until([&] { return red_pixels(session.window, left, top) > 1000; });
+    check(shown, label(program, what + ": shown while the tables are written"),
+          std::to_string(red_pixels(session.window, left, top)) + " red pixels");
+
+    std::string written;
+    char buffer[65536];
+    DWORD count;
+    while (ReadFile(pipe, buffer, sizeof buffer, &count, NULL) && count > 0)
+        written.append(buffer, count);
+    CloseHandle(pipe);
+
+    HWND box = wait_message_box(session.window);
+    check(box != NULL && window_text(box) == tr("Success", "成功"), label(program, what + ": success"));
+    if (box) {
+        // the message box is moved off the main window before its pixels are read
+        SetWindowPos(box, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        settle(session.window);
+        check(red_pixels(session.window, left, top) == 0, label(program, what + ": gone when the calculation ends"));
+        press(box, IDOK);
+    }
+    std::string expected, detail;
+    read_file(settings.expected + "\\pabri00_en_100_1_0_a=10_b=10.xls", expected);
+    check(same_bytes(written, expected, detail), label(program, what + ": the file through the pipe"), detail);
 }

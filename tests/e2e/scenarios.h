@@ -41,3 +41,9 @@ void check_missing_readme(const ProgramCase &program);
 void check_exit_and_close_box(const ProgramCase &program);
 void check_second_instance(const ProgramCase &program);
 void check_write_failure(const ProgramCase &program);
+void check_typing(const ProgramCase &program, const EntryCase &entry);
+void check_empty_and_outside(const ProgramCase &program, const EntryCase &entry);
+void check_refusal(const ProgramCase &program, const RefusalCase &refusal);
+// The In Process box is seen while the program writes into a pipe that the
+// driver holds back, and is gone when the calculation has ended.
+void check_busy_box(const ProgramCase &program, const std::string &fifo_unix_name, int left, int top);

@@ -9,6 +9,8 @@
 #include "calc_state.h"
 #include "dump_parameters.h"
 
+int dump_table_degree_offset;
+
 int main(int argc, char **argv)
 {
     if (argc < 6) {
@@ -33,7 +35,7 @@ int main(int argc, char **argv)
         perror(argv[1]);
         return 1;
     }
-    write_tables(file, degree, output_all_degrees);
+    write_tables(file, degree + dump_table_degree_offset, output_all_degrees);
     int failed = ferror(file);
     if (fclose(file) != 0 || failed) {
         fprintf(stderr, "%s: write failed\n", argv[1]);
