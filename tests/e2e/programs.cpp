@@ -43,6 +43,13 @@ const ProgramCase programs[] = {
      order_list_102},
 };
 
+const BusyCase busy_cases[] = {
+    {"pabri00", 100, "a=10 b=10 all=1", 189, 109, "pabri00_en_100_1_0_a=10_b=10.xls"},
+    {"pomrel95", 30, "kind=1 all=1", 115, 109, "pomrel95_en_30_1_0_kind=1.xls"},
+};
+
+const int busy_case_count = sizeof busy_cases / sizeof busy_cases[0];
+
 #define RANGE_A "The numerical value of a : -10 <= a <= 10", "a の数値： -10 <= a <= 10"
 
 const EntryCase entries[] = {

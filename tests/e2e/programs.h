@@ -45,6 +45,18 @@ struct RefusalCase {
     const char *caption_ja;
 };
 
+// A calculation long enough to be caught with its In Process box on the
+// screen (the test script holds the result file back in a named pipe).
+struct BusyCase {
+    const char *program;
+    int degree;
+    const char *choices;        // "name=value ...", all=1 for all degrees
+    int box_left, box_top;      // the box's place in the client area
+    const char *expected_file;  // the file-case whose bytes the pipe must carry
+};
+
+extern const BusyCase busy_cases[];
+extern const int busy_case_count;
 extern const EntryCase entries[];
 extern const int entry_count;
 extern const RefusalCase refusals[];

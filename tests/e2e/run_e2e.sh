@@ -28,8 +28,15 @@ prepare_japanese_locale
 start_display
 trap 'stop_display' EXIT
 
-# A named pipe for the In Process box: its reader holds the program back.
-mkfifo "$E2E/work/busy.xls"
+# Named pipes for the In Process box: their readers hold the programs back
+# in the middle of a calculation until the driver has seen the box.
+readers=()
+for program in pabri00 pomrel95; do
+    mkfifo "$E2E/work/busy_$program.xls"
+    "$BUILD/native/tests/held_pipe_reader" "$E2E/work/busy_$program.xls" \
+        "$E2E/work/busy_$program.go" "$E2E/work/busy_$program.out" &
+    readers+=($!)
+done
 
 # Drive D: is a folder that Wine reports as a CD-ROM drive (see wine_env.sh).
 ln -sfn "$E2E/cdrom" "$WINEPREFIX/dosdevices/d:"
@@ -63,6 +70,7 @@ run fpu "$WINE" "$BUILD/win64/tests/e2e/fpu_check.exe"
 run english "${driver[@]}" --lang en
 run japanese env LOCPATH="$BUILD/locale" LANG=ja_JP.UTF-8 "${driver[@]}" --lang ja
 # Writes beyond 64 KiB fail (as on a full disk): the tables of all degrees are larger.
+kill "${readers[@]}" 2>/dev/null
 run write_failure bash -c 'trap "" XFSZ; ulimit -f 64; exec "$@"' - "${driver[@]}" --lang en --write-failure
 
 "$WINESERVER" -k 2>/dev/null || true

@@ -44,6 +44,8 @@ void check_write_failure(const ProgramCase &program);
 void check_typing(const ProgramCase &program, const EntryCase &entry);
 void check_empty_and_outside(const ProgramCase &program, const EntryCase &entry);
 void check_refusal(const ProgramCase &program, const RefusalCase &refusal);
-// The In Process box is seen while the program writes into a pipe that the
-// driver holds back, and is gone when the calculation has ended.
-void check_busy_box(const ProgramCase &program, const std::string &fifo_unix_name, int left, int top);
+// The In Process box is seen while the program writes into a named pipe
+// "busy_<program>.xls" whose reader (tests/tools/held_pipe_reader) holds it
+// back until "busy_<program>.go" exists, and is gone once the calculation
+// has ended; the reader leaves what came through in "busy_<program>.out".
+void check_busy_box(const ProgramCase &program, const BusyCase &busy);
