@@ -77,34 +77,18 @@ static int normalization_is_possible(HWND window)
     return 0;
 }
 
+// a and b: present, each in [-10, 10].
+static const TypedParameter parameters[] = {
+    {&edit_a, "a", &param_a, -10, 10, 0, "The numerical value of a : -10 <= a <= 10", "a の数値： -10 <= a <= 10"},
+    {&edit_b, "b", &param_b, -10, 10, 0, "The numerical value of b : -10 <= b <= 10", "b の数値： -10 <= b <= 10"},
+};
+
 // The Calculation command: a and b must be present and lie in [-10, 10],
 // and b must be neither 0 nor a negative integer (a denominator b + i would vanish).
 static void on_calculate_jacobi(HWND window)
 {
-    char text_a[NUMERIC_BUF_SIZE];
-    char text_b[NUMERIC_BUF_SIZE];
-    read_numeric_entry(edit_a, text_a);
-    if (text_a[0] == '\0') {
-        report_empty_entry(window, edit_a, "No numerical value in the Editbox (a:)!",
-                           "エディットボックス (a:) に数値がありません!");
+    if (!read_typed_parameters(window, parameters, sizeof parameters / sizeof parameters[0]))
         return;
-    }
-    read_numeric_entry(edit_b, text_b);
-    if (text_b[0] == '\0') {
-        report_empty_entry(window, edit_b, "No numerical value in the Editbox (b:)!",
-                           "エディットボックス (b:) に数値がありません!");
-        return;
-    }
-    param_a = atof(text_a);
-    if (!value_in_closed_range(param_a, -10, 10)) {
-        report_value_out_of_range(window, edit_a, "The numerical value of a : -10 <= a <= 10", "a の数値： -10 <= a <= 10");
-        return;
-    }
-    param_b = atof(text_b);
-    if (!value_in_closed_range(param_b, -10, 10)) {
-        report_value_out_of_range(window, edit_b, "The numerical value of b : -10 <= b <= 10", "b の数値： -10 <= b <= 10");
-        return;
-    }
     if (!(param_b > 0 || floor(param_b) != param_b)) {
         report_value_out_of_range(window, edit_b, "For b, zero or minus integer is not allowed.",
                                   "b は、零 または 負整数 は許されません.");

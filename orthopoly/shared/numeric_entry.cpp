@@ -1,5 +1,7 @@
 #include "numeric_entry.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "shell.h"
@@ -110,4 +112,43 @@ void report_value_out_of_range(HWND window, HWND edit, const char *text_en, cons
     MessageBoxA(window, choose_text(text_en, text_ja), choose_text("Information", "お知らせ"), MB_ICONINFORMATION);
     clear_numeric_entry(edit);
     focus_numeric_entry(edit);
+}
+
+// The message for an empty box, naming it as its label does: "(a:)".
+static void report_empty_parameter(HWND window, const TypedParameter &parameter)
+{
+    char text[MESSAGE_BUF_SIZE];
+    if (is_japanese)
+        snprintf(text, sizeof text, "エディットボックス (%s:) に数値がありません!", parameter.name);
+    else
+        snprintf(text, sizeof text, "No numerical value in the Editbox (%s:)!", parameter.name);
+    report_empty_entry(window, *parameter.edit, text, text);
+}
+
+static int parameter_in_range(const TypedParameter &parameter)
+{
+    if (parameter.low_is_open)
+        return value_in_half_open_range(*parameter.value, parameter.low, parameter.high);
+    return value_in_closed_range(*parameter.value, parameter.low, parameter.high);
+}
+
+int read_typed_parameters(HWND window, const TypedParameter *parameters, int count)
+{
+    char texts[MAX_TYPED_PARAMETERS][NUMERIC_BUF_SIZE];
+    for (int i = 0; i < count && i < MAX_TYPED_PARAMETERS; i++) {
+        read_numeric_entry(*parameters[i].edit, texts[i]);
+        if (texts[i][0] == '\0') {
+            report_empty_parameter(window, parameters[i]);
+            return 0;
+        }
+    }
+    for (int i = 0; i < count && i < MAX_TYPED_PARAMETERS; i++) {
+        const TypedParameter &parameter = parameters[i];
+        *parameter.value = atof(texts[i]);
+        if (!parameter_in_range(parameter)) {
+            report_value_out_of_range(window, *parameter.edit, parameter.range_en, parameter.range_ja);
+            return 0;
+        }
+    }
+    return 1;
 }

@@ -46,3 +46,26 @@ void report_empty_entry(HWND window, HWND edit, const char *text_en, const char 
 // The message for a value out of range (caption "Information", information
 // icon); the box is emptied and gets the focus.
 void report_value_out_of_range(HWND window, HWND edit, const char *text_en, const char *text_ja);
+
+enum { MAX_TYPED_PARAMETERS = 2 };  // the typed parameters of one window at most
+
+// A typed real parameter of a Calculation command: its box, where its value
+// goes, its range and the message shown when the value lies outside it.
+struct TypedParameter {
+    HWND *edit;             // the numeric entry holding the text
+    const char *name;       // "a", "b" or "v": the empty box is named "(a:)"
+    double *value;          // receives the value read, also a refused one
+    double low;             // the lower bound of the range
+    double high;            // the upper bound, always allowed
+    int low_is_open;        // 1: low < value <= high; 0: low <= value <= high
+    const char *range_en;   // the out-of-range message
+    const char *range_ja;
+};
+
+// Reads count (at most MAX_TYPED_PARAMETERS) typed parameters in their order: first every box must hold
+// text ("No numerical value in the Editbox (a:)!" through report_empty_entry
+// otherwise), then each value is read with atof (a lone "-" reads as 0) and
+// must lie in its range (report_value_out_of_range otherwise; NaN and the
+// infinities are refused too). Returns 1 when all are accepted, 0 after the
+// first refusal, whose message has been shown.
+int read_typed_parameters(HWND window, const TypedParameter *parameters, int count);

@@ -1,7 +1,5 @@
 #include "one_parameter_window.h"
 
-#include <cstdlib>
-
 #include "formula_text.h"
 #include "numeric_entry.h"
 #include "one_parameter.h"
@@ -9,21 +7,14 @@
 
 HWND edit_a;
 
+// a: present, in [-10, 10].
+static const TypedParameter parameter_a = {&edit_a, "a", &param_a, -10, 10, 0, "The numerical value of a : -10 <= a <= 10",
+                                           "a の数値： -10 <= a <= 10"};
+
 void on_calculate_parameter_a(HWND window)
 {
-    char text[NUMERIC_BUF_SIZE];
-    read_numeric_entry(edit_a, text);
-    if (text[0] == '\0') {
-        report_empty_entry(window, edit_a, "No numerical value in the Editbox (a:)!",
-                           "エディットボックス (a:) に数値がありません!");
+    if (!read_typed_parameters(window, &parameter_a, 1))
         return;
-    }
-    param_a = atof(text);  // a lone "-" reads as 0
-    if (!value_in_closed_range(param_a, -10.0, 10.0)) {
-        report_value_out_of_range(window, edit_a, "The numerical value of a : -10 <= a <= 10",
-                                  "a の数値： -10 <= a <= 10");
-        return;
-    }
     degree = (int)SendMessageA(combo_degree, CB_GETCURSEL, 0, 0);
     save_solution(window);
 }

@@ -1,6 +1,4 @@
 // tislor01: the window of the Gegenbauer program.
-#include <cstdlib>
-
 #include "formula_text.h"
 #include "gegenbauer.h"
 #include "numeric_entry.h"
@@ -27,21 +25,15 @@ static void on_filter_v(HWND)
     filter_numeric_entry(edit_v, NUMERIC_UNSIGNED);
 }
 
+// v: present, in (0, 10].
+static const TypedParameter parameter_v = {&edit_v, "v", &param_v, 0, 10, 1, "The numerical value of v :  0 < v <= 10",
+                                           "v の数値： 0 < v <= 10"};
+
 // The Calculation command: v must be present and lie in (0, 10].
 static void on_calculate_gegenbauer(HWND window)
 {
-    char text[NUMERIC_BUF_SIZE];
-    read_numeric_entry(edit_v, text);
-    if (text[0] == '\0') {
-        report_empty_entry(window, edit_v, "No numerical value in the Editbox (v:)!",
-                           "エディットボックス (v:) に数値がありません!");
+    if (!read_typed_parameters(window, &parameter_v, 1))
         return;
-    }
-    param_v = atof(text);
-    if (!value_in_half_open_range(param_v, 0, 10)) {
-        report_value_out_of_range(window, edit_v, "The numerical value of v :  0 < v <= 10", "v の数値： 0 < v <= 10");
-        return;
-    }
     degree = (int)SendMessageA(combo_degree, CB_GETCURSEL, 0, 0);
     save_solution(window);
 }
