@@ -1,5 +1,5 @@
 // hapsed00: the window of the Neumann program: one check box, no normalization.
-#include "formula_parts.h"
+#include "formula_text.h"
 #include "shell.h"
 
 static const ControlSpec controls[] = {
@@ -30,7 +30,7 @@ const ProgramInfo program_info = {
 // with d(0) = 2 and d(n) = 0 for n >= 1
 void draw_formula(HDC dc)
 {
-    SIZE head = measure_bold_text(dc, "O(n;t) =  ", 18);
+    SIZE head = measure_formula_text(dc, "O(n;t) =  ", 18, 700);
     int mid = head.cy / 2;
     draw_bold_text(dc, 15, 20, "O(n;t) =  ", 18);
     static const char legend[] = "[ d(0) = 2  ;  d(n) = 0 (n=1,2,3,...) ]";
@@ -40,7 +40,7 @@ void draw_formula(HDC dc)
     draw_small_text(dc, head.cx + 4, 37, "s = 0");
 
     int left = head.cx + 38;
-    int top = mid + 17 - measure_bold_text(dc, "2", 18).cy;
+    int top = mid + 17 - measure_formula_text(dc, "2", 18, 700).cy;
     int right = draw_with_superscript(dc, left, top, "2", "n-2s-1", 10);
     right = draw_bold_text(dc, right + 5, top, "(n-s-1+d(n))!", 18);
     right = draw_bold_text(dc, right + 12, top, "(n+d(n))", 18);

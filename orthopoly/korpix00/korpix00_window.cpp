@@ -1,5 +1,5 @@
 // korpix00: the window of the Schläfli program: one check box, no normalization.
-#include "formula_parts.h"
+#include "formula_text.h"
 #include "shell.h"
 
 static const ControlSpec controls[] = {
@@ -29,7 +29,7 @@ const ProgramInfo program_info = {
 // S(n;t) = sum over s = 0..[(n-1)/2] of 2^(n-2s) (n-s-1)! / s! t^-(n-2s)
 void draw_formula(HDC dc)
 {
-    SIZE head = measure_bold_text(dc, "S(n;t) =  ", 18);
+    SIZE head = measure_formula_text(dc, "S(n;t) =  ", 18, 700);
     int mid = head.cy / 2;
     draw_bold_text(dc, 15, 20, "S(n;t) =  ", 18);
     draw_small_text(dc, head.cx - 3, 5, "[(n-1)/2]");
@@ -37,7 +37,7 @@ void draw_formula(HDC dc)
     draw_small_text(dc, head.cx + 4, 37, "s = 0");
 
     int left = head.cx + 45;
-    int top = mid + 17 - measure_bold_text(dc, "2", 18).cy;
+    int top = mid + 17 - measure_formula_text(dc, "2", 18, 700).cy;
     int right = draw_with_superscript(dc, left, top, "2", "n-2s", 10);
     right = draw_bold_text(dc, right + 5, top, "(n-s-1)!", 18);
     draw_bold_text_centred(dc, left, right, mid + 22, "s!", 18);

@@ -1,5 +1,5 @@
 // nolquy01: the window of the Tchebycheff T and U~ program.
-#include "formula_parts.h"
+#include "formula_text.h"
 #include "shell.h"
 
 static const ControlSpec controls[] = {
@@ -31,7 +31,7 @@ const ProgramInfo program_info = {
 // T(n;x) = sum over m = 0..[n/2] of (-1)^m 2^(n-2m-1) n/(n-m) C(n-m,m) x^(n-2m)
 void draw_formula(HDC dc)
 {
-    SIZE head = measure_bold_text(dc, "T(n;x) =  ", 18);
+    SIZE head = measure_formula_text(dc, "T(n;x) =  ", 18, 700);
     int mid = head.cy / 2;
     draw_bold_text(dc, 15, 20, "T(n;x) =  ", 18);
     draw_small_text(dc, head.cx + 7, 5, "[n/2]");
@@ -42,7 +42,7 @@ void draw_formula(HDC dc)
 
     int left = x + 7;
     int right = draw_bold_text(dc, left, mid + 22, " n-m ", 18);
-    SIZE n_size = measure_bold_text(dc, "n", 18);
+    SIZE n_size = measure_formula_text(dc, "n", 18, 700);
     draw_bold_text(dc, left + (right - left - n_size.cx) / 2, mid + 17 - n_size.cy, "n", 18);
     draw_fraction_bar(dc, left, mid + 20, right - left);
 

@@ -1,6 +1,6 @@
 // s_vomb00: the window of the program of the polynomials W(n-1;z). Its list
 // starts at 1: the list value n gives the polynomial of degree n-1.
-#include "formula_parts.h"
+#include "formula_text.h"
 #include "shell.h"
 
 static const ControlSpec controls[] = {

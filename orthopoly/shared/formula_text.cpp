@@ -49,3 +49,20 @@ SIZE draw_formula_text(HDC dc, int x, int y, const char *text, int height, int w
         SetTextColor(dc, old_text);
     return size;
 }
+
+int draw_bold_text(HDC dc, int x, int top, const char *text, int height)
+{
+    draw_sized_bold_text(dc, x, top, text, height);
+    return x + measure_formula_text(dc, text, height, 700).cx;
+}
+
+int draw_bold_text_above(HDC dc, int x, int bottom, const char *text, int height)
+{
+    return draw_bold_text(dc, x, bottom - measure_formula_text(dc, text, height, 700).cy, text, height);
+}
+
+void draw_bold_text_centred(HDC dc, int left, int right, int top, const char *text, int height)
+{
+    int width = measure_formula_text(dc, text, height, 700).cx;
+    draw_sized_bold_text(dc, left + (right - left - width) / 2, top, text, height);
+}

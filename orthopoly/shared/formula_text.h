@@ -14,3 +14,16 @@ SIZE draw_formula_text(HDC dc, int x, int y, const char *text, int height, int w
 
 // The extent of text in the UI font of the language (labels).
 SIZE measure_label_text(HDC dc, const char *text, int height, int weight);
+
+// Pieces in Helv height/700 drawn by the shell's draw_sized_bold_text, for
+// the formulas that stack a numerator over a denominator or align a text by
+// its right end.
+
+// Draws text from (x, top); returns the x just right of it.
+int draw_bold_text(HDC dc, int x, int top, const char *text, int height);
+
+// Draws text with its bottom at bottom; returns the x just right of it.
+int draw_bold_text_above(HDC dc, int x, int bottom, const char *text, int height);
+
+// Draws text from top, centred between left and right.
+void draw_bold_text_centred(HDC dc, int left, int right, int top, const char *text, int height);

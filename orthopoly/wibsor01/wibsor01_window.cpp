@@ -1,7 +1,7 @@
 // wibsor01: the window of the Legendre program. Its formula is two lines
 // high, so everything below it sits 25 pixels lower than in the shell's
 // reference layout.
-#include "formula_parts.h"
+#include "formula_text.h"
 #include "shell.h"
 
 static const ControlSpec controls[] = {
@@ -43,21 +43,21 @@ static int draw_leading_fraction(HDC dc, int x, int mid)
 // the x just right of " m! ".
 static int draw_term_fractions(HDC dc, int x, int mid)
 {
-    int base_top = mid + 15 - measure_bold_text(dc, " (-n/2)", 18).cy;
+    int base_top = mid + 15 - measure_formula_text(dc, " (-n/2)", 18, 700).cy;
     int right = draw_bold_text(dc, x, base_top, " (-n/2)", 18);
     right = draw_bold_text(dc, right, base_top + 5, "m", 18);
     right = draw_bold_text(dc, right, base_top, "  ((1-n)/2)", 18);
     right = draw_bold_text(dc, right, base_top + 5, "m  ", 18);
 
-    int below_width = measure_bold_text(dc, "((1-2n)/2)", 18).cx + measure_bold_text(dc, "m", 18).cx;
+    int below_width = measure_formula_text(dc, "((1-2n)/2)", 18, 700).cx + measure_formula_text(dc, "m", 18, 700).cx;
     int below = x + (right - x - below_width) / 2;
     below = draw_bold_text(dc, below, mid + 22, "((1-2n)/2)", 18);
     draw_bold_text(dc, below, mid + 27, "m", 18);
     draw_fraction_bar(dc, x, mid + 20, right - x - 2);
 
     int second = right + 4;
-    int second_right = second + measure_bold_text(dc, " m! ", 18).cx;
-    SIZE one = measure_bold_text(dc, "1", 18);
+    int second_right = second + measure_formula_text(dc, " m! ", 18, 700).cx;
+    SIZE one = measure_formula_text(dc, "1", 18, 700);
     draw_bold_text(dc, second + (second_right - second - one.cx) / 2, mid + 17 - one.cy, "1", 18);
     draw_bold_text(dc, second, mid + 22, " m! ", 18);
     draw_fraction_bar(dc, second, mid + 20, second_right - second - 1);
@@ -67,7 +67,7 @@ static int draw_term_fractions(HDC dc, int x, int mid)
 // [  (a)_m = a(a+1)(a+2) ... (a+m-1)  ], centred under the formula.
 static void draw_pochhammer_legend(HDC dc)
 {
-    int width = measure_bold_text(dc, "[  (a)m = a(a+1)(a+2) ... (a+m-1)  ]", 14).cx;
+    int width = measure_formula_text(dc, "[  (a)m = a(a+1)(a+2) ... (a+m-1)  ]", 14, 700).cx;
     int x = 15 + (315 - width) / 2;
     x = draw_bold_text(dc, x, 60, "[  (a)", 14);
     x = draw_bold_text(dc, x, 65, "m", 14);
@@ -80,7 +80,7 @@ static void draw_pochhammer_legend(HDC dc)
 // with a = -n/2, b = (1-n)/2, c = (1-2n)/2
 void draw_formula(HDC dc)
 {
-    SIZE head = measure_bold_text(dc, "P(n;x) = ", 18);
+    SIZE head = measure_formula_text(dc, "P(n;x) = ", 18, 700);
     int mid = head.cy / 2;
     draw_bold_text(dc, 15, 20, "P(n;x) = ", 18);
     int lead = head.cx + draw_leading_fraction(dc, 15 + head.cx, mid);

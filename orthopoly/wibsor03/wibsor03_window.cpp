@@ -1,7 +1,7 @@
 // wibsor03: the window of the associated Legendre program: an order list m
 // and a degree list n, no normalization, and a command table shifted by one.
 #include "associated_legendre.h"
-#include "formula_parts.h"
+#include "formula_text.h"
 #include "shell.h"
 
 enum {
@@ -106,7 +106,7 @@ static int draw_term_fraction(HDC dc, int x_mark, int mid)
 //   (-1/2)^s (2n-2s-1)!! / (s! (n-m-2s)!) x^(n-m-2s)
 void draw_formula(HDC dc)
 {
-    int mid = measure_bold_text(dc, "P", 18).cy / 2;
+    int mid = measure_formula_text(dc, "P", 18, 700).cy / 2;
     int x_mark = draw_head(dc);
     draw_small_text(dc, x_mark + 27, 5, "[(n-m)/2]");
     draw_sigma(dc, x_mark + 39, 20);

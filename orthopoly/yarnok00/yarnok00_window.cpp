@@ -1,6 +1,6 @@
 // yarnok00: the window of the spherical Bessel program. Its second check box
 // chooses the function of the second kind, n(n;z), and redraws the formula's head.
-#include "formula_parts.h"
+#include "formula_text.h"
 #include "shell.h"
 #include "spherical_bessel.h"
 
@@ -62,8 +62,8 @@ void draw_formula(HDC dc)
     FillRect(dc, &formula_head, brush);
     DeleteObject(brush);
     const char *text = neumann_function_mode ? n_text : j_text;
-    int right = 15 + measure_bold_text(dc, n_text, 18).cx;
-    draw_bold_text(dc, right - measure_bold_text(dc, text, 18).cx, 15, text, 18);
+    int right = 15 + measure_formula_text(dc, n_text, 18, 700).cx;
+    draw_bold_text(dc, right - measure_formula_text(dc, text, 18, 700).cx, 15, text, 18);
     draw_sized_text(dc, right, 12, "n+1", 10);
 }
 
