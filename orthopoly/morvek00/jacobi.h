@@ -11,7 +11,6 @@
 extern double param_a;  // a as last read from its edit box
 extern double param_b;  // b as last read from its edit box
 extern int expand_option;                 // 1: write G(a,b,n;(1-x)/2) instead of G(a,b,n;x)
-extern CoefficientTable expansion_terms;  // one expanded term before it is added in
 
 long double jacobi_pochhammer_ratio(double a, double b, int n, int k);
 void compute_table(double a, double b, int n);

@@ -3,13 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calc_state.h"
 #include "file_capture.h"
 #include "jacobi.h"
 #include "log_sum_tolerance.h"
+#include "result_file.h"
 
 typedef std::vector<long double> Polynomial;
 
@@ -178,6 +185,71 @@ TEST(Jacobi, ExpansionIsThePlainPolynomialAtOneMinusXHalf)
                     << "a=" << ab[0] << " b=" << ab[1] << " n=" << n << " x=" << (double)x;
             }
         }
+}
+
+// Exact coefficients of G(a,b,n;(1-x)/2) for the doubles a and b, written by
+// tests/tools/make_morvek00_references.py: key (a, b, n), value c_0..c_n.
+typedef std::map<std::tuple<double, double, int>, std::vector<long double>> ReferenceTables;
+
+static ReferenceTables read_references()
+{
+    ReferenceTables tables;
+    std::ifstream in(MORVEK00_REFERENCES);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string a, b, value;
+        int n, j;
+        fields >> a >> b >> n >> j >> value;
+        std::vector<long double> &table = tables[std::make_tuple(atof(a.c_str()), atof(b.c_str()), n)];
+        EXPECT_EQ((size_t)j, table.size()) << line;
+        table.push_back(strtold(value.c_str(), nullptr));
+    }
+    return tables;
+}
+
+// The printed cell read back as a number.
+static long double printed(long double value)
+{
+    char cell[CELL_BUF_SIZE];
+    format_coefficient(cell, value);
+    return strtold(cell, nullptr);
+}
+
+// Every expanded coefficient lies within EXPANSION_BOUND times the largest
+// exact coefficient of its polynomial (the worst seen over the whole parameter
+// range is 5e-18). So every printed cell is the exact value rounded to 9
+// digits, except where the exact value lies within that bound of a rounding
+// boundary (in particular a coefficient far smaller than the largest): there
+// it is the rounding of some value within the bound.
+static const long double EXPANSION_BOUND = 1e-17L;
+
+TEST(Jacobi, ExpansionAgreesWithExactCoefficientsInEveryPrintedDigit)
+{
+    ReferenceTables tables = read_references();
+    ASSERT_GE(tables.size(), 400u);
+    long double worst = 0;
+    for (const auto &entry : tables) {
+        double a = std::get<0>(entry.first), b = std::get<1>(entry.first);
+        int n = std::get<2>(entry.first);
+        const std::vector<long double> &exact = entry.second;
+        ASSERT_EQ((size_t)n + 1, exact.size());
+        Polynomial p = compute(a, b, n, 1, 0);
+        long double largest = 0;
+        for (long double c : exact)
+            largest = fmaxl(largest, fabsl(c));
+        long double allowed = EXPANSION_BOUND * largest;
+        for (int j = 0; j <= n; j++) {
+            worst = fmaxl(worst, fabsl(p[j] - exact[j]) / largest);
+            EXPECT_LE(fabsl(p[j] - exact[j]), allowed) << "a=" << a << " b=" << b << " n=" << n << " j=" << j;
+            long double shown = printed(p[j]);
+            EXPECT_LE(printed(exact[j] - allowed), shown) << "a=" << a << " b=" << b << " n=" << n << " j=" << j;
+            EXPECT_GE(printed(exact[j] + allowed), shown) << "a=" << a << " b=" << b << " n=" << n << " j=" << j;
+        }
+    }
+    printf("largest error relative to the largest coefficient: %.3Lg\n", worst);
 }
 
 TEST(Jacobi, OtherParityIsZeroedOnlyWhenBIsExactlyHalfOfAPlusOne)
