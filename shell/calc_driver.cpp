@@ -108,21 +108,34 @@ void report_success(HWND window, const char *path)
     MessageBoxA(window, text, choose_text("Success", "成功"), MB_ICONINFORMATION);
 }
 
-void save_solution(HWND window)
+FILE *begin_result_file(HWND window, char *path, long estimate)
 {
-    char path[PATH_BUF_SIZE];
     if (!ask_file_name(window, path))
-        return;
-    if (!target_is_acceptable(window, path, table_spec.estimate_bytes(degree, output_all_degrees)))
-        return;
+        return NULL;
+    if (!target_is_acceptable(window, path, estimate))
+        return NULL;
     FILE *file = create_result_file(window, path);
     if (file == NULL)
-        return;
+        return NULL;
     InvalidateRect(window, NULL, TRUE);
     UpdateWindow(window);
     SetCursor(LoadCursorA(NULL, IDC_WAIT));
+    return file;
+}
 
-    write_tables(file, degree, output_all_degrees);
+void save_solution(HWND window)
+{
+    save_solution_for_degree(window, degree);
+}
+
+void save_solution_for_degree(HWND window, int n)
+{
+    char path[PATH_BUF_SIZE];
+    FILE *file = begin_result_file(window, path, table_spec.estimate_bytes(n, output_all_degrees));
+    if (file == NULL)
+        return;
+
+    write_tables(file, n, output_all_degrees);
 
     SetCursor(LoadCursorA(NULL, IDC_ARROW));
     if (close_result_file(window, file, path))

@@ -1,6 +1,7 @@
 // Owner-drawn drop-down lists: fixed 14-pixel items in Helv 12 in both languages.
 #include "shell.h"
 
+#include <cstdio>
 #include <cstring>
 
 void measure_combo_item(MEASUREITEMSTRUCT *measure)
@@ -39,4 +40,16 @@ void draw_combo_item(DRAWITEMSTRUCT *draw)
     DrawTextA(draw->hDC, second, -1, &rect, 0);
     SelectObject(draw->hDC, old_font);
     DeleteObject(font);
+}
+
+void fill_number_list(HWND list, int first, int last)
+{
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    for (int i = first; i <= last; i++) {
+        char text[16];
+        memset(text, 0, sizeof text);
+        snprintf(text, sizeof text, "%d", i);
+        SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)text);
+    }
+    SendMessageA(list, CB_SETCURSEL, 0, 0);
 }

@@ -140,14 +140,7 @@ static void set_control_texts()
 
 static void fill_degree_list()
 {
-    SendMessageA(combo_degree, CB_RESETCONTENT, 0, 0);
-    for (int i = program_info.list_first; i <= program_info.list_last; i++) {
-        char text[16];
-        memset(text, 0, sizeof text);
-        snprintf(text, sizeof text, "%d", i);
-        SendMessageA(combo_degree, CB_ADDSTRING, 0, (LPARAM)text);
-    }
-    SendMessageA(combo_degree, CB_SETCURSEL, 0, 0);
+    fill_number_list(combo_degree, program_info.list_first, program_info.list_last);
 }
 
 void create_controls(HWND window)

@@ -107,6 +107,8 @@ void detect_os_version();
 // Calculation driver (calc_driver.cpp).
 void on_calculate(HWND window);
 void save_solution(HWND window);
+// save_solution for the tables up to degree n instead of the selected degree
+void save_solution_for_degree(HWND window, int n);
 // The pieces of save_solution, for the programs that have a driver of their own:
 int ask_file_name(HWND window, char *path);  // the save dialog; 0 when cancelled or failed (reported)
 // the drive, space (estimate + 1000 bytes) and ".xls" tests, in this order; 0 when one failed (reported)
@@ -115,6 +117,10 @@ FILE *create_result_file(HWND window, const char *path);  // NULL when it cannot
 // closes the file; a failed write is reported and the incomplete file deleted; 0 then
 int close_result_file(HWND window, FILE *file, const char *path);
 void report_success(HWND window, const char *path);  // the message that names the file
+// the first half of a driver: ask_file_name, target_is_acceptable and
+// create_result_file, then the window repainted and the wait cursor shown;
+// path (PATH_BUF_SIZE bytes) receives the name; NULL when one of them refused (reported)
+FILE *begin_result_file(HWND window, char *path, long estimate);
 int is_unusable_drive(const char *root);
 int has_enough_disk_space(const char *root, unsigned long bytes);
 
@@ -136,6 +142,7 @@ void draw_label(HDC dc, int height, int weight, int x, int top, int bottom, cons
 // Owner-drawn lists (combo_items.cpp).
 void measure_combo_item(MEASUREITEMSTRUCT *measure);
 void draw_combo_item(DRAWITEMSTRUCT *draw);
+void fill_number_list(HWND list, int first, int last);  // items "first" to "last", the first selected
 
 // About dialog and readme (about_dialog.cpp).
 void show_about_dialog(HWND window);

@@ -2,9 +2,6 @@
 // the derivative are both chosen from lists.
 #include "shell.h"
 
-#include <cstdio>
-#include <cstring>
-
 #include "formula_text.h"
 #include "one_parameter_window.h"
 #include "ultraspherical.h"
@@ -35,14 +32,7 @@ static const CommandSpec commands[] = {
 
 static void fill_m_list(HWND)
 {
-    SendMessageA(combo_m, CB_RESETCONTENT, 0, 0);
-    for (int i = 1; i <= 101; i++) {
-        char text[16];
-        memset(text, 0, sizeof text);
-        snprintf(text, sizeof text, "%d", i);
-        SendMessageA(combo_m, CB_ADDSTRING, 0, (LPARAM)text);
-    }
-    SendMessageA(combo_m, CB_SETCURSEL, 0, 0);
+    fill_number_list(combo_m, 1, 101);
 }
 
 const ProgramInfo program_info = {
@@ -53,28 +43,11 @@ const ProgramInfo program_info = {
     1, 101, ID_PARAMETER, &combo_m, fill_m_list, NULL, NULL, NULL,
 };
 
-// The driver of this program: the file holds the polynomial of degree
-// n - m, or the derivatives of P(n;x) of every order from n down to m.
+// The file holds the polynomial of degree n - m, or the derivatives of
+// P(n;x) of every order from n down to m.
 static void save_derivatives(HWND window)
 {
-    char path[PATH_BUF_SIZE];
-    int top_degree = degree - order_m;
-    if (!ask_file_name(window, path))
-        return;
-    if (!target_is_acceptable(window, path, standard_size_estimate(top_degree, output_all_degrees)))
-        return;
-    FILE *file = create_result_file(window, path);
-    if (file == NULL)
-        return;
-    InvalidateRect(window, NULL, TRUE);
-    UpdateWindow(window);
-    SetCursor(LoadCursorA(NULL, IDC_WAIT));
-
-    write_tables(file, top_degree, output_all_degrees);
-
-    SetCursor(LoadCursorA(NULL, IDC_ARROW));
-    if (close_result_file(window, file, path))
-        report_success(window, path);
+    save_solution_for_degree(window, degree - order_m);
 }
 
 // The m-th derivative exists for m <= n only; both selections stay as they

@@ -2,9 +2,6 @@
 // the number of points m are both chosen from lists.
 #include "shell.h"
 
-#include <cstdio>
-#include <cstring>
-
 #include "formula_text.h"
 #include "discrete_tchebycheff.h"
 #include "one_parameter_window.h"
@@ -33,14 +30,7 @@ static const CommandSpec commands[] = {
 
 static void fill_m_list(HWND)
 {
-    SendMessageA(combo_m, CB_RESETCONTENT, 0, 0);
-    for (int i = 1; i <= 100; i++) {
-        char text[16];
-        memset(text, 0, sizeof text);
-        snprintf(text, sizeof text, "%d", i);
-        SendMessageA(combo_m, CB_ADDSTRING, 0, (LPARAM)text);
-    }
-    SendMessageA(combo_m, CB_SETCURSEL, 0, 0);
+    fill_number_list(combo_m, 1, 100);
 }
 
 const ProgramInfo program_info = {

@@ -19,16 +19,9 @@ static void pause_before_delete()
 void save_quadrature_solution(HWND window)
 {
     char path[PATH_BUF_SIZE];
-    if (!ask_file_name(window, path))
-        return;
-    if (!target_is_acceptable(window, path, table_spec.estimate_bytes(degree, output_all_degrees)))
-        return;
-    FILE *file = create_result_file(window, path);
+    FILE *file = begin_result_file(window, path, table_spec.estimate_bytes(degree, output_all_degrees));
     if (file == NULL)
         return;
-    InvalidateRect(window, NULL, TRUE);
-    UpdateWindow(window);
-    SetCursor(LoadCursorA(NULL, IDC_WAIT));
     show_busy_box(window, BUSY_BOX);
 
     int result = write_quadrature_tables(file, degree);

@@ -97,16 +97,9 @@ int answer_bring_to_front(HWND window, UINT message, WPARAM, LPARAM, LRESULT *re
 void save_solution_with_busy_box(HWND window, const RECT *box)
 {
     char path[PATH_BUF_SIZE];
-    if (!ask_file_name(window, path))
-        return;
-    if (!target_is_acceptable(window, path, table_spec.estimate_bytes(degree, output_all_degrees)))
-        return;
-    FILE *file = create_result_file(window, path);
+    FILE *file = begin_result_file(window, path, table_spec.estimate_bytes(degree, output_all_degrees));
     if (file == NULL)
         return;
-    InvalidateRect(window, NULL, TRUE);
-    UpdateWindow(window);
-    SetCursor(LoadCursorA(NULL, IDC_WAIT));
     if (box)
         show_busy_box(window, *box);
 

@@ -45,13 +45,7 @@ static const CommandSpec commands[] = {
 // The degree list holds the same items as the order list: "0" to "100", the first selected.
 static void fill_degree_list(HWND)
 {
-    SendMessageA(list_degree, CB_RESETCONTENT, 0, 0);
-    for (int i = 0; i <= 100; i++) {
-        char text[16];
-        snprintf(text, sizeof text, "%d", i);
-        SendMessageA(list_degree, CB_ADDSTRING, 0, (LPARAM)text);
-    }
-    SendMessageA(list_degree, CB_SETCURSEL, 0, 0);
+    fill_number_list(list_degree, 0, 100);
 }
 
 const ProgramInfo program_info = {
