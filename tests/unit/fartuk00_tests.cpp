@@ -104,10 +104,7 @@ TEST(Lommel, IntegralParameterZerosAreExact)
 static std::string write_file(double a, int n, int all, int japanese)
 {
     param_a = a;
-    is_japanese = japanese;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    return bytes;
+    return capture_tables(n, all, 0, japanese);
 }
 
 TEST(LommelFile, NegatedDegreesAndPowersOfZ)

@@ -1,8 +1,11 @@
-// Runs a writer against a temporary file and returns the bytes it wrote.
+// Runs a writer against a temporary file and returns the bytes it wrote;
+// the tables of a program written so, and counts of what they hold.
 #pragma once
 
 #include <cstdio>
 #include <string>
+
+#include "calc_state.h"
 
 template <typename Writer>
 std::string capture_file(Writer write)
@@ -17,4 +20,26 @@ std::string capture_file(Writer write)
         bytes.push_back((char)c);
     fclose(file);
     return bytes;
+}
+
+// The bytes that write_tables(file, n, all) writes, in Japanese when japanese
+// is 1 and normalized when with_normalization is 1; both settings are reset
+// to 0 afterwards.
+inline std::string capture_tables(int n, int all, int with_normalization, int japanese)
+{
+    is_japanese = japanese;
+    normalize = with_normalization;
+    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
+    is_japanese = 0;
+    normalize = 0;
+    return bytes;
+}
+
+// How often what stands in bytes, overlapping occurrences included.
+inline size_t count_occurrences(const std::string &bytes, const std::string &what)
+{
+    size_t found = 0;
+    for (size_t at = bytes.find(what); at != std::string::npos; at = bytes.find(what, at + 1))
+        found++;
+    return found;
 }

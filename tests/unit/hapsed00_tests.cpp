@@ -92,10 +92,7 @@ TEST(Neumann, ThreeTermRecurrenceHoldsForEveryDegree)
 
 static std::string write_file(int n, int all, int japanese)
 {
-    is_japanese = japanese;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    return bytes;
+    return capture_tables(n, all, 0, japanese);
 }
 
 static const char *const TITLE_BLOCK = "NEUMANN POLYNOMIAL\r\n"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc_state.h"
+#include "coefficient_checks.h"
 #include "file_capture.h"
 #include "hermite.h"
 #include "log_sum_tolerance.h"
@@ -14,13 +15,7 @@
 // Zeros are exact; the other values come from sums of logarithms.
 static void expect_row(const long double *expected, int n)
 {
-    for (int i = 0; i <= n; i++)
-        if (expected[i] == 0)
-            EXPECT_EQ(0.0L, coefficients[i]) << "X^" << i;
-        else
-            EXPECT_NEAR(1.0L, coefficients[i] / expected[i], 1e-15L) << "X^" << i;
-    for (int i = n + 1; i < TABLE_SLOTS; i++)
-        EXPECT_EQ(0.0L, coefficients[i]) << "X^" << i;
+    expect_coefficients(expected, n, 1e-15L);
 }
 
 TEST(Hermite, SmallDegreesByHand)
@@ -121,10 +116,7 @@ TEST(Hermite, SmallParameterPowersStayExtended)
 static std::string write_file(double a, int n, int all, int japanese)
 {
     param_a = a;
-    is_japanese = japanese;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    return bytes;
+    return capture_tables(n, all, 0, japanese);
 }
 
 TEST(HermiteFile, DegreeFourInEnglish)

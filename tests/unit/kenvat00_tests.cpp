@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc_state.h"
+#include "coefficient_checks.h"
 #include "file_capture.h"
 #include "log_sum_tolerance.h"
 #include "ultraspherical.h"
@@ -19,13 +20,7 @@ static void compute(int n, int m, int with_normalization)
 
 static void expect_row(const long double *expected, int d)
 {
-    for (int i = 0; i <= d; i++)
-        if (expected[i] == 0)
-            EXPECT_EQ(0.0L, coefficients[i]) << "X^" << i;
-        else
-            EXPECT_NEAR(1.0L, coefficients[i] / expected[i], 1e-14L) << "X^" << i;
-    for (int i = d + 1; i < TABLE_SLOTS; i++)
-        EXPECT_EQ(0.0L, coefficients[i]) << "X^" << i;
+    expect_coefficients(expected, d, 1e-14L);
 }
 
 TEST(LogDoubleFactorial, SmallArguments)
@@ -101,12 +96,7 @@ static std::string write_file(int n, int m, int all, int with_normalization, int
 {
     degree = n;
     order_m = m;
-    is_japanese = japanese;
-    normalize = with_normalization;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n - m, all); });
-    is_japanese = 0;
-    normalize = 0;
-    return bytes;
+    return capture_tables(n - m, all, with_normalization, japanese);
 }
 
 TEST(UltrasphericalFile, AllDerivativesOfOneLegendrePolynomial)

@@ -76,10 +76,7 @@ TEST(Schlaefli, EveryCoefficientAgainstExactProductsUpToDegree100)
 
 static std::string write_file(int n, int all, int japanese)
 {
-    is_japanese = japanese;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    return bytes;
+    return capture_tables(n, all, 0, japanese);
 }
 
 TEST(SchlaefliFile, DegreeZeroIsHeadedZeroWithoutSign)

@@ -124,10 +124,7 @@ TEST(DiscreteTchebycheff, SymmetricAboutTheMiddlePoint)
 static std::string write_file(int m, int n, int all, int japanese)
 {
     param_m = m;
-    is_japanese = japanese;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    return bytes;
+    return capture_tables(n, all, 0, japanese);
 }
 
 TEST(DiscreteTchebycheffFile, AllDegreesWithTheSameM)

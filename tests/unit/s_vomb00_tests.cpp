@@ -101,12 +101,7 @@ TEST(WPolynomial, NormalizationSetsLeadingOneExactly)
 
 static std::string write_file(int n, int all, int with_normalization, int japanese)
 {
-    is_japanese = japanese;
-    normalize = with_normalization;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    normalize = 0;
-    return bytes;
+    return capture_tables(n, all, with_normalization, japanese);
 }
 
 TEST(WPolynomialFile, ListValueOneWritesDegreeZero)

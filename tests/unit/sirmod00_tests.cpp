@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc_state.h"
+#include "coefficient_checks.h"
 #include "file_capture.h"
 #include "laguerre.h"
 #include "one_parameter.h"
@@ -20,13 +21,7 @@ static void compute(double a, int n, int with_normalization)
 // Zeros must be exact; the other values come from sums of logarithms.
 static void expect_row(const long double *expected, int n)
 {
-    for (int i = 0; i <= n; i++)
-        if (expected[i] == 0)
-            EXPECT_EQ(0.0L, coefficients[i]) << "X^" << i;
-        else
-            EXPECT_NEAR(1.0L, coefficients[i] / expected[i], 1e-15L) << "X^" << i;
-    for (int i = n + 1; i < TABLE_SLOTS; i++)
-        EXPECT_EQ(0.0L, coefficients[i]) << "X^" << i;
+    expect_coefficients(expected, n, 1e-15L);
 }
 
 TEST(BinomialReal, IntegralUpperArguments)
@@ -138,12 +133,7 @@ TEST(Laguerre, ThreeTermRecurrenceForEveryDegree)
 static std::string write_file(double a, int n, int all, int with_normalization, int japanese)
 {
     param_a = a;
-    is_japanese = japanese;
-    normalize = with_normalization;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    normalize = 0;
-    return bytes;
+    return capture_tables(n, all, with_normalization, japanese);
 }
 
 TEST(LaguerreFile, NormalizedZeroRowsPrintWithoutSign)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc_state.h"
+#include "coefficient_checks.h"
 #include "charlier.h"
 #include "file_capture.h"
 #include "one_parameter.h"
@@ -12,13 +13,7 @@
 // Zeros must be exact; the other values carry binomials from logarithms.
 static void expect_row(const long double *expected, int n)
 {
-    for (int i = 0; i <= n; i++)
-        if (expected[i] == 0)
-            EXPECT_EQ(0.0L, coefficients[i]) << "X^" << i;
-        else
-            EXPECT_NEAR(1.0L, coefficients[i] / expected[i], 1e-15L) << "X^" << i;
-    for (int i = n + 1; i < TABLE_SLOTS; i++)
-        EXPECT_EQ(0.0L, coefficients[i]) << "X^" << i;
+    expect_coefficients(expected, n, 1e-15L);
 }
 
 TEST(IntegerPower, ZeroBaseAndSigns)
@@ -121,10 +116,7 @@ TEST(Charlier, SmallParameterPowersStayExtended)
 static std::string write_file(double a, int n, int all, int japanese)
 {
     param_a = a;
-    is_japanese = japanese;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    return bytes;
+    return capture_tables(n, all, 0, japanese);
 }
 
 TEST(CharlierFile, SmallParameterPrintsItsExtendedCoefficient)

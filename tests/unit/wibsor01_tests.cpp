@@ -93,12 +93,7 @@ TEST(Legendre, NormalizationSetsLeadingOneExactly)
 
 static std::string write_file(int n, int all, int with_normalization, int japanese)
 {
-    is_japanese = japanese;
-    normalize = with_normalization;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    normalize = 0;
-    return bytes;
+    return capture_tables(n, all, with_normalization, japanese);
 }
 
 TEST(LegendreFile, DegreeTwoInEnglish)
@@ -127,12 +122,7 @@ TEST(LegendreFile, NormalizedDegreeZeroInJapanese)
 TEST(LegendreFile, AllDegreesToHundredNormalized)
 {
     std::string bytes = write_file(100, 1, 1, 0);
-    auto count = [&](const std::string &what) {
-        size_t found = 0;
-        for (size_t at = bytes.find(what); at != std::string::npos; at = bytes.find(what, at + 1))
-            found++;
-        return found;
-    };
+    auto count = [&](const std::string &what) { return count_occurrences(bytes, what); };
     EXPECT_EQ(0u, bytes.find("LEGENDRE POLYNOMIAL\r\n\r\nNote: Coefficients are normalized.\r\n"
                              "\r\n*** polynomial of degree 0 ***\r\n"));
     EXPECT_EQ(1u, count("Note: Coefficients are normalized."));

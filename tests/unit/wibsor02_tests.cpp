@@ -113,12 +113,7 @@ TEST(ShiftedLegendre, NormalizationSetsLeadingOneExactly)
 
 static std::string write_file(int n, int all, int with_normalization, int japanese)
 {
-    is_japanese = japanese;
-    normalize = with_normalization;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
-    normalize = 0;
-    return bytes;
+    return capture_tables(n, all, with_normalization, japanese);
 }
 
 TEST(ShiftedLegendreFile, DegreeOneInEnglish)
@@ -159,12 +154,7 @@ TEST(ShiftedLegendreFile, AllDegreesZeroToTwo)
 TEST(ShiftedLegendreFile, AllDegreesToHundredNormalized)
 {
     std::string bytes = write_file(100, 1, 1, 0);
-    auto count = [&](const std::string &what) {
-        size_t found = 0;
-        for (size_t at = bytes.find(what); at != std::string::npos; at = bytes.find(what, at + 1))
-            found++;
-        return found;
-    };
+    auto count = [&](const std::string &what) { return count_occurrences(bytes, what); };
     EXPECT_EQ(1u, count("LEGENDRE POLYNOMIAL [II]\r\n"));
     EXPECT_EQ(1u, count("Note: Coefficients are normalized."));
     EXPECT_EQ(101u, count("*** polynomial of degree"));

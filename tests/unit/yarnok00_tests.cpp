@@ -123,10 +123,8 @@ TEST(SphericalBessel, ValuesAgainstTheLibraryFunctions)
 
 static std::string write_file(int n, int all, int mode, int japanese)
 {
-    is_japanese = japanese;
     neumann_function_mode = mode;
-    std::string bytes = capture_file([&](FILE *f) { write_tables(f, n, all); });
-    is_japanese = 0;
+    std::string bytes = capture_tables(n, all, 0, japanese);
     neumann_function_mode = 0;
     return bytes;
 }
