@@ -4,6 +4,7 @@
 
 #include "calc_state.h"
 #include "factorials.h"
+#include "normalization.h"
 #include "one_parameter.h"
 #include "result_file.h"
 
@@ -35,11 +36,8 @@ void compute_table(int n, int m)
         if (s % 2 == 1)
             coefficients[d - 2 * s] = -1.0L * coefficients[d - 2 * s];
     }
-    if (normalize == 1) {
-        for (int i = 0; i < d; i++)
-            coefficients[i] = coefficients[i] / coefficients[d];
-        coefficients[d] = 1.0L;
-    }
+    if (normalize == 1)
+        divide_by_leading(coefficients, d);
 }
 
 // The block of degree k; the title block names the chosen n and m.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "factorials.h"
+#include "normalization.h"
 #include "result_file.h"
 #include "table_rows.h"
 
@@ -45,14 +46,6 @@ static void fill_u(int n)
         u_coefficients[j - 1] = (j * coefficients[j]) / n;
 }
 
-// Divides table[0..last-1] by table[last] and sets the leading one to exactly 1.
-static void normalize_table(long double *table, int last)
-{
-    for (int i = 0; i < last; i++)
-        table[i] = table[i] / table[last];
-    table[last] = 1.0L;
-}
-
 // Both polynomials of degree n; with normalization each is divided by its
 // leading coefficient: T_n = 2^(n-1) (1 for n = 0) and U~_(n-1) = T_n, never 0.
 void compute_table(int n)
@@ -60,9 +53,9 @@ void compute_table(int n)
     fill_t(n);
     fill_u(n);
     if (normalize == 1) {
-        normalize_table(coefficients, n);
+        divide_by_leading(coefficients, n);
         if (n >= 1)
-            normalize_table(u_coefficients, n - 1);
+            divide_by_leading(u_coefficients, n - 1);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "legendre_table.h"
+#include "normalization.h"
 #include "result_file.h"
 
 CoefficientTable legendre_coefficients;
@@ -32,11 +33,8 @@ void compute_table(int n)
             coefficients[i] = coefficients[i] + term;
         }
     }
-    if (normalize == 1) {
-        for (int i = 0; i < n - 1; i++)
-            coefficients[i] = coefficients[i] / coefficients[n - 1];
-        coefficients[n - 1] = 1.0L;
-    }
+    if (normalize == 1)
+        divide_by_leading(coefficients, n - 1);
 }
 
 // The block of W(d;z), d = n - 1, under the title of the file.

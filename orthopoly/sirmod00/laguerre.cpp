@@ -4,6 +4,7 @@
 
 #include "calc_state.h"
 #include "factorials.h"
+#include "normalization.h"
 #include "one_parameter.h"
 
 // C(x, k) = sign * exp(ln|x| + ln|x - 1| + ... + ln|x - k + 1| - ln 1 - ... - ln k),
@@ -58,11 +59,8 @@ void compute_table(double a, int n)
         if (m % 2 == 1)
             coefficients[m] = coefficients[m] * -1.0L;
     }
-    if (normalize == 1) {
-        for (int j = 0; j < n; j++)
-            coefficients[j] = coefficients[j] / coefficients[n];
-        coefficients[n] = 1.0L;
-    }
+    if (normalize == 1)
+        divide_by_leading(coefficients, n);
 }
 
 void write_table(FILE *file, int n)

@@ -4,6 +4,7 @@
 
 #include "calc_state.h"
 #include "factorials.h"
+#include "normalization.h"
 #include "one_parameter.h"
 
 double param_v;
@@ -53,11 +54,8 @@ void compute_table(double v, int n)
             for (int i = 0; i <= n; i++)
                 coefficients[i] = coefficients[i] * -1;
     }
-    if (normalize == 1) {
-        for (int i = 0; i < n; i++)
-            coefficients[i] = coefficients[i] / coefficients[n];
-        coefficients[n] = 1.0L;
-    }
+    if (normalize == 1)
+        divide_by_leading(coefficients, n);
 }
 
 void write_table(FILE *file, int n)

@@ -2,6 +2,7 @@
 
 #include "calc_state.h"
 #include "legendre_table.h"
+#include "normalization.h"
 #include "result_file.h"
 
 // P(n;x) into coefficients; with normalization every coefficient is divided
@@ -9,11 +10,8 @@
 void compute_table(int n)
 {
     fill_legendre_table(coefficients, n);
-    if (normalize == 1) {
-        for (int i = 0; i < n; i++)
-            coefficients[i] = coefficients[i] / coefficients[n];
-        coefficients[n] = 1.0L;
-    }
+    if (normalize == 1)
+        divide_by_leading(coefficients, n);
 }
 
 void write_table(FILE *file, int n)
