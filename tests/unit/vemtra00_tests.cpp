@@ -2,13 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "calc_state.h"
 #include "coefficient_checks.h"
 #include "charlier.h"
 #include "file_capture.h"
 #include "one_parameter.h"
+#include "result_file.h"
 
 // Zeros must be exact; the other values carry binomials from logarithms.
 static void expect_row(const long double *expected, int n)
@@ -111,6 +118,75 @@ TEST(Charlier, SmallParameterPowersStayExtended)
     compute_table(-1e-7, 51);
     EXPECT_NEAR(1.0L, coefficients[0] / powl(a, 51), 1e-17L);
     EXPECT_GT(coefficients[0], 0);
+}
+
+// Exact coefficients of C(a,n;x) for negative doubles a, written by
+// tests/tools/make_vemtra00_references.py: key (a, n), value the pairs
+// (c_k, S_k), S_k the sum of the magnitudes of the terms of c_k.
+typedef std::map<std::pair<double, int>, std::vector<std::pair<long double, long double>>> ReferenceTables;
+
+static ReferenceTables read_references()
+{
+    ReferenceTables tables;
+    std::ifstream in(VEMTRA00_REFERENCES);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string a, value, size;
+        int n, k;
+        fields >> a >> n >> k >> value >> size;
+        auto &table = tables[std::make_pair(atof(a.c_str()), n)];
+        EXPECT_EQ((size_t)k, table.size()) << line;
+        table.push_back(std::make_pair(strtold(value.c_str(), nullptr), strtold(size.c_str(), nullptr)));
+    }
+    return tables;
+}
+
+// The printed cell read back as a number.
+static long double printed(long double value)
+{
+    char cell[CELL_BUF_SIZE];
+    format_coefficient(cell, value);
+    return strtold(cell, nullptr);
+}
+
+// For a < 0 each coefficient is the exact one within 2^-64 of itself (the
+// final rounding to long double) plus 1e-34 of S_k (the pair arithmetic). The
+// test allows 2^-62 |c_k| + 1e-33 S_k, which also covers the reading of the
+// 25-digit references. So every printed cell is the exact value rounded to 9
+// digits, unless the exact value lies within that bound of a rounding
+// boundary: then the cell is one of the two neighbouring printings.
+TEST(Charlier, NegativeParameterAgreesWithExactCoefficientsInEveryPrintedDigit)
+{
+    ReferenceTables tables = read_references();
+    ASSERT_GE(tables.size(), 300u);
+    for (const auto &entry : tables) {
+        double a = entry.first.first;
+        int n = entry.first.second;
+        const auto &exact = entry.second;
+        ASSERT_EQ((size_t)n + 1, exact.size());
+        compute_table(a, n);
+        for (int k = 0; k <= n; k++) {
+            long double c = exact[k].first;
+            long double bound = ldexpl(fabsl(c), -62) + 1e-33L * exact[k].second;
+            EXPECT_NEAR(c, coefficients[k], bound) << "a=" << a << " n=" << n << " k=" << k;
+            long double cell = printed(coefficients[k]);
+            EXPECT_LE(printed(c - bound), cell) << "a=" << a << " n=" << n << " k=" << k;
+            EXPECT_GE(printed(c + bound), cell) << "a=" << a << " n=" << n << " k=" << k;
+        }
+    }
+}
+
+// The coefficient of x^(n-1) is -(n(n-1)/2 + a n): exactly 0 for a = -(n-1)/2,
+// where the terms cancel completely.
+TEST(Charlier, CompleteCancellationGivesExactZero)
+{
+    compute_table(-10, 21);
+    EXPECT_EQ(0.0L, coefficients[20]);
+    compute_table(-2.5, 6);
+    EXPECT_EQ(0.0L, coefficients[5]);
 }
 
 static std::string write_file(double a, int n, int all, int japanese)
