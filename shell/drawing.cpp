@@ -65,7 +65,7 @@ static SIZE draw_text_at(HDC dc, const LOGFONTA &record, int x, int y, const cha
     return size;
 }
 
-static SIZE draw_helv_text(HDC dc, int x, int y, const char *text, int height, int weight, UINT flags)
+SIZE draw_helv_text(HDC dc, int x, int y, const char *text, int height, int weight, UINT flags)
 {
     LOGFONTA record;
     SavedColors saved = begin_drawing(dc);

@@ -130,6 +130,9 @@ LOGFONTA *make_ui_logfont(LOGFONTA *out, int height, int weight);
 void draw_small_text(HDC dc, int x, int y, const char *text);
 void draw_sized_text(HDC dc, int x, int y, const char *text, int height);
 void draw_sized_bold_text(HDC dc, int x, int y, const char *text, int height);
+// text in Helv height/weight into the rectangle of its own extent at (x, y)
+// with the DrawText flags given; returns that extent
+SIZE draw_helv_text(HDC dc, int x, int y, const char *text, int height, int weight, UINT flags);
 void draw_sigma(HDC dc, int x, int y);
 int draw_with_superscript(HDC dc, int x, int y, const char *base, const char *sup, int height);
 int draw_binomial(HDC dc, int x, int y, const char *left, const char *right, int height);

@@ -39,9 +39,9 @@ static void draw_factor_legend(HDC dc)
     const char *first = "[ c(a,n,s) = (a+s)(a+s+1)(a+s+2)";
     const char *dots = " ... ";
     int whole = measure_formula_text(dc, "[ c(a,n,s) = (a+s)(a+s+1)(a+s+2) ... (a+s+n-2s-1) ]", 14, 700).cx;
-    int x = draw_formula_piece(dc, (322 - whole) / 2 + 5, 58, first, 14);
-    int dots_end = draw_formula_piece(dc, x, 57, dots, 14);
-    draw_formula_piece(dc, dots_end, 58, "(a+s+n-2s-1) ]", 14);
+    int x = draw_bold_text(dc, (322 - whole) / 2 + 5, 58, first, 14);
+    int dots_end = draw_bold_text(dc, x, 57, dots, 14);
+    draw_bold_text(dc, dots_end, 58, "(a+s+n-2s-1) ]", 14);
 }
 
 // R(a,n;z) = sum over s = 0..[n/2] of (-1)^s 2^(n-2s) (n-s)! c(a,n,s) / (s! (n-2s)!) z^-(n-2s)
@@ -60,13 +60,13 @@ void draw_formula(HDC dc)
 
     int numerator_y = half_head - two_height + 17;
     int x = draw_with_superscript(dc, f, numerator_y, "2", "n-2s", 10);
-    x = draw_formula_piece(dc, x + 5, numerator_y, "(n-s)!", 18);
-    int e = draw_formula_piece(dc, x + 7, numerator_y, "c(a,n,s)", 18);
+    x = draw_bold_text(dc, x + 5, numerator_y, "(n-s)!", 18);
+    int e = draw_bold_text(dc, x + 7, numerator_y, "c(a,n,s)", 18);
 
     int denominator_y = half_head + 22;
     int w = measure_formula_text(dc, "s!", 18, 700).cx + measure_formula_text(dc, "(n-2s)!", 18, 700).cx;
-    x = draw_formula_piece(dc, f + (e - (f + w + 5)) / 2, denominator_y, "s!", 18);
-    draw_formula_piece(dc, x + 5, denominator_y, "(n-2s)!", 18);
+    x = draw_bold_text(dc, f + (e - (f + w + 5)) / 2, denominator_y, "s!", 18);
+    draw_bold_text(dc, x + 5, denominator_y, "(n-2s)!", 18);
     draw_fraction_bar(dc, f - 3, half_head + 20, e - f + 6);
 
     draw_with_superscript(dc, e + 12, 20, "z", "-(n-2s)", 10);

@@ -1,6 +1,7 @@
 // kavnet00: the window of the Hermite program with a parameter.
 #include "shell.h"
 
+#include "formula_text.h"
 #include "numeric_entry.h"
 #include "one_parameter_window.h"
 
@@ -71,7 +72,7 @@ void draw_formula(HDC dc)
     draw_sigma(dc, x_sum - 6, 20);
     draw_small_text(dc, x_sum - 11, 37, "m = 0");
     int x = draw_with_superscript(dc, x_sum + 18, 20, "(-a)", "m", 10);
-    x = draw_formula_piece(dc, x + 7, 20, "(2m - 1)!!", 18);
+    x = draw_bold_text(dc, x + 7, 20, "(2m - 1)!!", 18);
     x = draw_binomial(dc, x + 7, 20, "n", "2m", 10);
     draw_with_superscript(dc, x + 7, 20, "x", "n-2m", 10);
 }

@@ -84,7 +84,7 @@ static void draw_tilde(HDC dc, int x, int y)
 void draw_formula(HDC dc)
 {
     const char *head = "P(n,m;x) =  ";
-    int w = draw_formula_piece(dc, 15, 20, head, 18) - 15;
+    int w = draw_bold_text(dc, 15, 20, head, 18) - 15;
     int h = measure_formula_text(dc, head, 18, 700).cy;
     draw_tilde(dc, 16, 17);
     draw_small_text(dc, w - 2, 5, "[(n-m)/2]");
@@ -93,11 +93,11 @@ void draw_formula(HDC dc)
 
     int numerator_y = h / 2 + 17 - measure_formula_text(dc, "(-1)", 18, 700).cy;
     int x = draw_with_superscript(dc, w + 47, numerator_y, "(-1)", "s", 10);
-    draw_formula_piece(dc, x + 5, numerator_y, "(2n - 2s - 1)!!", 18);
+    draw_bold_text(dc, x + 5, numerator_y, "(2n - 2s - 1)!!", 18);
 
     x = draw_with_superscript(dc, w + 48, h / 2 + 24, "2", "s", 10);
-    x = draw_formula_piece(dc, x + 7, h / 2 + 22, "s!", 18);
-    int denominator_end = draw_formula_piece(dc, x + 14, h / 2 + 22, "(n - m - 2s)!", 18);
+    x = draw_bold_text(dc, x + 7, h / 2 + 22, "s!", 18);
+    int denominator_end = draw_bold_text(dc, x + 14, h / 2 + 22, "(n - m - 2s)!", 18);
     draw_fraction_bar(dc, w + 41, h / 2 + 20, denominator_end + 4 - (w + 41));
 
     draw_with_superscript(dc, denominator_end + 12, 20, "x", "n-m-2s", 10);

@@ -168,25 +168,25 @@ static void draw_range_line(HDC dc)
 {
     SIZE whole = measure_formula_text(dc, "[ -10 <= a, b <= 10 ; b = 0,-1,-2,-3,... ]", 14, 700);
     int x = (386 - whole.cx) / 2 + 14;
-    SIZE first = draw_formula_text(dc, x, 56, "[ -10 <= a, b <= 10 ; b =", 14, 700, CENTERED_FLAGS);
+    SIZE first = draw_helv_text(dc, x, 56, "[ -10 <= a, b <= 10 ; b =", 14, 700, CENTERED_FLAGS);
     int right = x + first.cx;
-    draw_formula_text(dc, right, 56, " 0,-1,-2,-3,... ]", 14, 700, CENTERED_FLAGS);
+    draw_helv_text(dc, right, 56, " 0,-1,-2,-3,... ]", 14, 700, CENTERED_FLAGS);
     draw_not_equal_slash(dc, right - 7, 60);
 }
 
 // Three parts of a numerator or denominator, the middle " ... " 3 pixels higher.
 static void draw_product_line(HDC dc, int x, int y, const char *first, const char *last)
 {
-    x += draw_formula_text(dc, x, y, first, 18, 700, TEXT_FLAGS).cx;
-    x += draw_formula_text(dc, x, y - 3, " ... ", 18, 700, TEXT_FLAGS).cx;
-    draw_formula_text(dc, x, y, last, 18, 700, TEXT_FLAGS);
+    x += draw_helv_text(dc, x, y, first, 18, 700, TEXT_FLAGS).cx;
+    x += draw_helv_text(dc, x, y - 3, " ... ", 18, 700, TEXT_FLAGS).cx;
+    draw_helv_text(dc, x, y, last, 18, 700, TEXT_FLAGS);
 }
 
 // G(a,b,n;x) = sum over m = 0..n of (-1)^m C(n,m) (a+n)...(a+n+m-1) / (b...(b+m-1)) x^m
 void draw_formula(HDC dc)
 {
     draw_range_line(dc);
-    SIZE head = draw_formula_text(dc, 15, 20, "G(a,b,n;x) =  ", 18, 700, TEXT_FLAGS);
+    SIZE head = draw_helv_text(dc, 15, 20, "G(a,b,n;x) =  ", 18, 700, TEXT_FLAGS);
     int w0 = head.cx, h0 = head.cy;
     draw_small_text(dc, w0 + 13, 5, "n");
     draw_sigma(dc, w0 + 9, 20);

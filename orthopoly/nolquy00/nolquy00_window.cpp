@@ -80,7 +80,7 @@ static void draw_polynomial_glyph(HDC dc, int x, int y)
 // as wide as sup in Helv 10/400; returns the x right of both.
 static int draw_cubed_factorial(HDC dc, int x, int y, const char *text, const char *sup)
 {
-    int c = draw_formula_piece(dc, x, y, text, 18);
+    int c = draw_bold_text(dc, x, y, text, 18);
     int sup_width = measure_formula_text(dc, sup, 10, 400).cx;
     static const POINT stroke[] = {
         {2, -1}, {4, -1}, {5, 0}, {5, 1}, {4, 2}, {3, 2}, {4, 2}, {5, 3}, {5, 4}, {4, 5}, {1, 5},
@@ -97,13 +97,13 @@ void draw_formula(HDC dc)
 {
     draw_polynomial_glyph(dc, 15, 20);
     const char *head = "(n,m;x) = ";
-    int x_head = draw_formula_piece(dc, 25, 20, head, 18);
+    int x_head = draw_bold_text(dc, 25, 20, head, 18);
     int half_head = measure_formula_text(dc, head, 18, 700).cy / 2;
     draw_range_line(dc, 15, 56, 312, "[ n +1 <= m ]");
 
     int factorial_height = measure_formula_text(dc, "(n!)", 18, 700).cy;
     int e = draw_cubed_factorial(dc, x_head, half_head - factorial_height + 17, "(n!)", "3");
-    draw_formula_piece(dc, x_head, half_head + 22, "(2n)!", 18);
+    draw_bold_text(dc, x_head, half_head + 22, "(2n)!", 18);
     draw_fraction_bar(dc, x_head, half_head + 20, e - x_head);
 
     int s = e + 25;
@@ -115,11 +115,11 @@ void draw_formula(HDC dc)
 
     SIZE product = measure_formula_text(dc, "(x-1) (x-2) ... (x-s)", 18, 700);
     int product_y = half_head - product.cy + 17;
-    x = draw_formula_piece(dc, b + 7, product_y, "(x-1) (x-2)", 18);
-    x = draw_formula_piece(dc, x, product_y - 3, " ... ", 18);
-    draw_formula_piece(dc, x, product_y, "(x-s)", 18);
+    x = draw_bold_text(dc, b + 7, product_y, "(x-1) (x-2)", 18);
+    x = draw_bold_text(dc, x, product_y - 3, " ... ", 18);
+    draw_bold_text(dc, x, product_y, "(x-s)", 18);
     int s_width = measure_formula_text(dc, "s!", 18, 700).cx;
-    draw_formula_piece(dc, b + 7 + (product.cx - s_width) / 2, half_head + 22, "s!", 18);
+    draw_bold_text(dc, b + 7 + (product.cx - s_width) / 2, half_head + 22, "s!", 18);
     draw_fraction_bar(dc, b + 5, half_head + 20, product.cx + 4);
 }
 

@@ -116,33 +116,33 @@ static void draw_legend(HDC dc)
 {
     SIZE whole = measure_formula_text(dc, "[  (d)n = d(d-1)(d-2) ... (d-n+1)  ;  -10 <= a, b <= 10  ]", 14, 700);
     int x = (386 - whole.cx) / 2;
-    x += draw_formula_text(dc, x, 56, "[  (d)", 14, 700, CENTERED_FLAGS).cx;
-    x += draw_formula_text(dc, x, 61, "n", 14, 700, CENTERED_FLAGS).cx;
-    x += draw_formula_text(dc, x, 56, " = d(d-1)(d-2)", 14, 700, CENTERED_FLAGS).cx;
-    x += draw_formula_text(dc, x, 53, " ... ", 14, 700, CENTERED_FLAGS).cx;
-    draw_formula_text(dc, x, 56, "(d-n+1)  ;  -10 <= a, b <= 10  ]", 14, 700, CENTERED_FLAGS);
+    x += draw_helv_text(dc, x, 56, "[  (d)", 14, 700, CENTERED_FLAGS).cx;
+    x += draw_helv_text(dc, x, 61, "n", 14, 700, CENTERED_FLAGS).cx;
+    x += draw_helv_text(dc, x, 56, " = d(d-1)(d-2)", 14, 700, CENTERED_FLAGS).cx;
+    x += draw_helv_text(dc, x, 53, " ... ", 14, 700, CENTERED_FLAGS).cx;
+    draw_helv_text(dc, x, 56, "(d-n+1)  ;  -10 <= a, b <= 10  ]", 14, 700, CENTERED_FLAGS);
 }
 
 // G(a,b,n;x) = x / (x - na) * ((x - na) / b)_n * b^n, with the falling factorial (d)_n
 void draw_formula(HDC dc)
 {
-    SIZE head = draw_formula_text(dc, 15, 20, "G(a,b,n;x) =  ", 18, 700, TEXT_FLAGS);
+    SIZE head = draw_helv_text(dc, 15, 20, "G(a,b,n;x) =  ", 18, 700, TEXT_FLAGS);
     int h0 = head.cy;
     int x0 = 15 + head.cx;
     SIZE linear = measure_formula_text(dc, " x - n a ", 18, 700);
     int numerator_y = h0 / 2 - linear.cy + 17;
     int denominator_y = h0 / 2 + 22;
 
-    int x1 = x0 + draw_formula_text(dc, x0, denominator_y, " x - n a ", 18, 700, TEXT_FLAGS).cx;
+    int x1 = x0 + draw_helv_text(dc, x0, denominator_y, " x - n a ", 18, 700, TEXT_FLAGS).cx;
     SIZE x_only = measure_formula_text(dc, " x ", 18, 700);
-    draw_formula_text(dc, x0 + (x1 - x0 - x_only.cx) / 2, numerator_y, " x ", 18, 700, TEXT_FLAGS);
+    draw_helv_text(dc, x0 + (x1 - x0 - x_only.cx) / 2, numerator_y, " x ", 18, 700, TEXT_FLAGS);
 
     int x2 = x1 + 15;
-    int x3 = x2 + draw_formula_text(dc, x2, numerator_y, " x - n a ", 18, 700, TEXT_FLAGS).cx;
+    int x3 = x2 + draw_helv_text(dc, x2, numerator_y, " x - n a ", 18, 700, TEXT_FLAGS).cx;
     SIZE b_only = measure_formula_text(dc, " b ", 18, 700);
-    draw_formula_text(dc, x2 + (x3 - x2 - b_only.cx) / 2, denominator_y, " b ", 18, 700, TEXT_FLAGS);
+    draw_helv_text(dc, x2 + (x3 - x2 - b_only.cx) / 2, denominator_y, " b ", 18, 700, TEXT_FLAGS);
 
-    SIZE index = draw_formula_text(dc, x3 + 6, h0 / 2 + 25, "n", 18, 700, TEXT_FLAGS);
+    SIZE index = draw_helv_text(dc, x3 + 6, h0 / 2 + 25, "n", 18, 700, TEXT_FLAGS);
     int x4 = x3 + index.cx + 9;
 
     draw_legend(dc);

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "busy_box.h"
+#include "formula_text.h"
 #include "pomrel95.h"
 #include "quadrature.h"
 #include "shell.h"
@@ -89,44 +90,6 @@ const ProgramInfo program_info = {
     2, 30, 0, NULL, finish_controls, paint_extras, NULL, NULL,
 };
 
-// Text in Helv of the given height, weight 700, in the rectangle that starts
-// at (x, y) and is as large as the text; returns the x just right of it.
-static int draw_bold_text(HDC dc, int x, int y, const char *text, int height)
-{
-    LOGFONTA record;
-    HFONT font = CreateFontIndirectA(make_logfont(&record, height, 700));
-    HGDIOBJ old_font = SelectObject(dc, font);
-    COLORREF old_text = SetTextColor(dc, text_color);
-    COLORREF old_back = SetBkColor(dc, back_color);
-    int old_mode = SetBkMode(dc, OPAQUE);
-    SIZE size;
-    GetTextExtentPoint32A(dc, text, (int)strlen(text), &size);
-    RECT box = {x, y, x + size.cx, y + size.cy};
-    DrawTextA(dc, text, -1, &box, DT_SINGLELINE | DT_VCENTER);
-    if (old_mode != 0)
-        SetBkMode(dc, old_mode);
-    if (old_back != CLR_INVALID)
-        SetBkColor(dc, old_back);
-    if (old_text != CLR_INVALID)
-        SetTextColor(dc, old_text);
-    SelectObject(dc, old_font);
-    DeleteObject(font);
-    return x + size.cx;
-}
-
-// The width of text in Helv of the given height, weight 700.
-static int bold_text_width(HDC dc, const char *text, int height)
-{
-    LOGFONTA record;
-    HFONT font = CreateFontIndirectA(make_logfont(&record, height, 700));
-    HGDIOBJ old_font = SelectObject(dc, font);
-    SIZE size;
-    GetTextExtentPoint32A(dc, text, (int)strlen(text), &size);
-    SelectObject(dc, old_font);
-    DeleteObject(font);
-    return size.cx;
-}
-
 // A base in Helv 20/700 with a superscript in Helv height/700 six pixels
 // higher; returns the x just right of the superscript.
 static int draw_with_large_superscript(HDC dc, int x, int y, const char *base, const char *sup, int height)
@@ -197,7 +160,7 @@ void draw_formula(HDC dc)
         draw_radical_sign(dc, root_start, x);
         draw_bold_text(dc, x, y, ") = 0", 20);
     }
-    int range_x = 44 + bold_text_width(dc, "H*(n;x) = n  H(n;x  2 ) = 0", 20);
+    int range_x = 44 + measure_formula_text(dc, "H*(n;x) = n  H(n;x  2 ) = 0", 20, 700).cx;
     draw_bold_text(dc, range_x, y, "[ n = 2,3,4,...  ]", 14);
 }
 

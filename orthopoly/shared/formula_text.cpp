@@ -27,33 +27,9 @@ SIZE measure_label_text(HDC dc, const char *text, int height, int weight)
     return measure_with(dc, *make_ui_logfont(&record, height, weight), text);
 }
 
-SIZE draw_formula_text(HDC dc, int x, int y, const char *text, int height, int weight, UINT flags)
-{
-    LOGFONTA record;
-    COLORREF old_text = SetTextColor(dc, text_color);
-    COLORREF old_back = SetBkColor(dc, back_color);
-    int old_mode = SetBkMode(dc, OPAQUE);
-    HFONT font = CreateFontIndirectA(make_logfont(&record, height, weight));
-    HGDIOBJ old_font = SelectObject(dc, font);
-    SIZE size;
-    GetTextExtentPoint32A(dc, text, (int)strlen(text), &size);
-    RECT rect = {x, y, x + size.cx, y + size.cy};
-    DrawTextA(dc, text, -1, &rect, flags);
-    SelectObject(dc, old_font);
-    DeleteObject(font);
-    if (old_mode != 0)
-        SetBkMode(dc, old_mode);
-    if (old_back != CLR_INVALID)
-        SetBkColor(dc, old_back);
-    if (old_text != CLR_INVALID)
-        SetTextColor(dc, old_text);
-    return size;
-}
-
 int draw_bold_text(HDC dc, int x, int top, const char *text, int height)
 {
-    draw_sized_bold_text(dc, x, top, text, height);
-    return x + measure_formula_text(dc, text, height, 700).cx;
+    return x + draw_helv_text(dc, x, top, text, height, 700, DT_SINGLELINE | DT_VCENTER).cx;
 }
 
 int draw_bold_text_above(HDC dc, int x, int bottom, const char *text, int height)

@@ -1,6 +1,7 @@
-// Pieces of text for the programs' own formula and label painters, drawn by
-// the shell's convention: text_color on an opaque back_color, each font
-// created, selected, restored and deleted around its use.
+// Pieces of text for the programs' own formula and label painters: their
+// extents, and bold pieces placed by them. The drawing itself is the shell's
+// draw_helv_text (text_color on an opaque back_color, each font created,
+// selected, restored and deleted around its use).
 #pragma once
 
 #include <windows.h>
@@ -8,16 +9,13 @@
 // The extent of text in Helv height/weight.
 SIZE measure_formula_text(HDC dc, const char *text, int height, int weight);
 
-// text in Helv height/weight into the rectangle of its own extent at (x, y)
-// with the DrawText flags given; returns that extent.
-SIZE draw_formula_text(HDC dc, int x, int y, const char *text, int height, int weight, UINT flags);
-
 // The extent of text in the UI font of the language (labels).
 SIZE measure_label_text(HDC dc, const char *text, int height, int weight);
 
-// Pieces in Helv height/700 drawn by the shell's draw_sized_bold_text, for
-// the formulas that stack a numerator over a denominator or align a text by
-// its right end.
+// Pieces in Helv height/700, DT_SINGLELINE | DT_VCENTER in the rectangle of
+// their own extent (as the shell's draw_sized_bold_text draws them), for the
+// formulas that stack a numerator over a denominator or align a text by its
+// right end.
 
 // Draws text from (x, top); returns the x just right of it.
 int draw_bold_text(HDC dc, int x, int top, const char *text, int height);

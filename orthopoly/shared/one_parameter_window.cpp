@@ -47,14 +47,9 @@ void draw_parameter_labels(HDC dc, const ParameterLabels &labels)
                    choose_text("Coefficient normalization", "係数の基準化"));
 }
 
-int draw_formula_piece(HDC dc, int x, int y, const char *text, int height)
-{
-    return x + draw_formula_text(dc, x, y, text, height, 700, DT_SINGLELINE | DT_VCENTER).cx;
-}
-
 // The line starts where DrawText with DT_CENTER in the rectangle would start it.
 void draw_range_line(HDC dc, int left, int top, int right, const char *text)
 {
     SIZE size = measure_formula_text(dc, text, 14, 700);
-    draw_formula_text(dc, left + (right - left - size.cx) / 2, top, text, 14, 700, DT_SINGLELINE | DT_VCENTER);
+    draw_helv_text(dc, left + (right - left - size.cx) / 2, top, text, 14, 700, DT_SINGLELINE | DT_VCENTER);
 }

@@ -8,7 +8,7 @@
 //   parameter label and the check-box captions, used by those four programs
 //   and by the discrete Tchebycheff (nolquy00), Gegenbauer (tislor01) and
 //   ultraspherical (kenvat00) programs, each with its own positions and texts.
-// - Two formula pieces that the formula painters of those programs share.
+// - The range line that the formula painters of those programs share.
 //
 // Built as the object library one_parameter_window (CMakeLists.txt); it
 // needs the Windows-free library one_parameter (one_parameter.h), and the
@@ -57,10 +57,6 @@ struct ParameterLabels {
 
 // The two labels in the UI font 12/400, the captions in the UI font 12/700.
 void draw_parameter_labels(HDC dc, const ParameterLabels &labels);
-
-// text in Helv height/700 at (x, y), DT_SINGLELINE | DT_VCENTER, in the
-// rectangle of its own extent (formula_text.h); returns x + its width.
-int draw_formula_piece(HDC dc, int x, int y, const char *text, int height);
 
 // A range line such as "[ -10 <= a <= 10 ]" in Helv 14/700, centred in the
 // rectangle from (left, top) to (right, top + its height).

@@ -47,7 +47,7 @@ void draw_formula(HDC dc)
     int x = draw_with_superscript(dc, x_sum + 18, 20, "(-1)", "m", 10);
     int b = draw_binomial(dc, x + 5, 20, "n+a", "n-m", 10);
     int numerator_end = draw_with_superscript(dc, b + 11, head_height / 2 - x_height + 17, "x", "m", 10);
-    draw_formula_piece(dc, b + 11, head_height / 2 + 22, "m!", 18);
+    draw_bold_text(dc, b + 11, head_height / 2 + 22, "m!", 18);
     draw_fraction_bar(dc, b + 7, head_height / 2 + 20, numerator_end - b - 4);
 }
 

@@ -69,10 +69,10 @@ enum { INDEX_HEIGHT = 10 };  // the indices of Pochhammer symbols in the formula
 // returns the x behind the index.
 static int draw_indexed(HDC dc, int x, int y, const char *base, const char *index, int drop)
 {
-    SIZE base_size = draw_formula_text(dc, x, y, base, 18, 700, TEXT_FLAGS);
+    SIZE base_size = draw_helv_text(dc, x, y, base, 18, 700, TEXT_FLAGS);
     SIZE index_size = measure_formula_text(dc, index, INDEX_HEIGHT, 700);
     int index_y = y + base_size.cy - index_size.cy + drop;
-    return x + base_size.cx + draw_formula_text(dc, x + base_size.cx, index_y, index, INDEX_HEIGHT, 700, TEXT_FLAGS).cx;
+    return x + base_size.cx + draw_helv_text(dc, x + base_size.cx, index_y, index, INDEX_HEIGHT, 700, TEXT_FLAGS).cx;
 }
 
 // The width that draw_indexed would take.
@@ -87,18 +87,18 @@ static void draw_note(HDC dc)
     const UINT flags = DT_SINGLELINE | DT_VCENTER;
     SIZE whole = measure_formula_text(dc, "[  (a)m = a(a+1)(a+2) ... (a+m-1)  ;  0 < v <= 10  ]", 14, 700);
     int x = 15 + (385 - whole.cx) / 2;
-    x += draw_formula_text(dc, x, 60, "[  (a)", 14, 700, flags).cx;
-    x += draw_formula_text(dc, x, 65, "m", 14, 700, flags).cx;
-    x += draw_formula_text(dc, x, 60, " = a(a+1)(a+2)", 14, 700, flags).cx;
-    x += draw_formula_text(dc, x, 57, " ... ", 14, 700, flags).cx;
-    draw_formula_text(dc, x, 60, "(a+m-1)  ;  0 < v <= 10  ]", 14, 700, flags);
+    x += draw_helv_text(dc, x, 60, "[  (a)", 14, 700, flags).cx;
+    x += draw_helv_text(dc, x, 65, "m", 14, 700, flags).cx;
+    x += draw_helv_text(dc, x, 60, " = a(a+1)(a+2)", 14, 700, flags).cx;
+    x += draw_helv_text(dc, x, 57, " ... ", 14, 700, flags).cx;
+    draw_helv_text(dc, x, 60, "(a+m-1)  ;  0 < v <= 10  ]", 14, 700, flags);
 }
 
 // C(v,n;x) = 2^n (v)_n / n! * sum over m = 0..[n/2] of
 //            (-n/2)_m ((1-n)/2)_m / (1-n-v)_m * 1/m! * x^(n-2m)
 void draw_formula(HDC dc)
 {
-    SIZE head = draw_formula_text(dc, 15, 20, "C(v,n;x) = ", 18, 700, TEXT_FLAGS);
+    SIZE head = draw_helv_text(dc, 15, 20, "C(v,n;x) = ", 18, 700, TEXT_FLAGS);
     int h = head.cy;
     int numerator_y = h / 2 - h + 17;
     int denominator_y = h / 2 + 22;
@@ -109,7 +109,7 @@ void draw_formula(HDC dc)
     int width = indexed_width(dc, " (v)", "n  ");
     draw_indexed(dc, x, numerator_y, " (v)", "n  ", 2);
     SIZE factorial = measure_formula_text(dc, "n!", 18, 700);
-    draw_formula_text(dc, x + (width - factorial.cx) / 2, denominator_y, "n!", 18, 700, TEXT_FLAGS);
+    draw_helv_text(dc, x + (width - factorial.cx) / 2, denominator_y, "n!", 18, 700, TEXT_FLAGS);
     draw_fraction_bar(dc, x, bar_y, width);
     x += width + 2;
 
@@ -130,8 +130,8 @@ void draw_formula(HDC dc)
     // 1 / m!
     SIZE reciprocal = measure_formula_text(dc, " m! ", 18, 700);
     SIZE one = measure_formula_text(dc, "1", 18, 700);
-    draw_formula_text(dc, x + (reciprocal.cx - one.cx) / 2, numerator_y, "1", 18, 700, TEXT_FLAGS);
-    draw_formula_text(dc, x, denominator_y, " m! ", 18, 700, TEXT_FLAGS);
+    draw_helv_text(dc, x + (reciprocal.cx - one.cx) / 2, numerator_y, "1", 18, 700, TEXT_FLAGS);
+    draw_helv_text(dc, x, denominator_y, " m! ", 18, 700, TEXT_FLAGS);
     draw_fraction_bar(dc, x, bar_y, reciprocal.cx);
     x += reciprocal.cx;
 

@@ -1,6 +1,7 @@
 // vemtra00: the window of the Charlier program.
 #include "shell.h"
 
+#include "formula_text.h"
 #include "numeric_entry.h"
 #include "one_parameter_window.h"
 
@@ -40,9 +41,9 @@ void draw_formula(HDC dc)
     draw_small_text(dc, x_sum - 11, 37, "m = 0");
     int x = draw_binomial(dc, x_sum + 18, 20, "n", "m", 10);
     x = draw_with_superscript(dc, x + 7, 20, "(-a)", "n-m", 10);
-    x = draw_formula_piece(dc, x + 7, 20, "x (x-1) (x-2)", 18);
-    x = draw_formula_piece(dc, x, 17, " ... ", 18);
-    draw_formula_piece(dc, x, 20, "(x-m+1)", 18);
+    x = draw_bold_text(dc, x + 7, 20, "x (x-1) (x-2)", 18);
+    x = draw_bold_text(dc, x, 17, " ... ", 18);
+    draw_bold_text(dc, x, 20, "(x-m+1)", 18);
 }
 
 void draw_labels(HDC dc)
