@@ -14,31 +14,6 @@ static double factor_constants[TABLE_SLOTS];       // the constants -(k + 1) of 
 static long double falling_product[TABLE_SLOTS];   // (x - 1)(x - 2) ... (x - s), index = power of x
 static long double product_scratch[TABLE_SLOTS];   // work space of the product expansion
 
-// C(N, k) = N (N - 1) ... (N - k + 1) / k! = sign * exp(sum of ln|N - i| - sum of ln j):
-// 1 for k = 0 or k = N, 0 for k > N >= 0, and for a negative N the sign
-// (-1)^k, so that C(-M, k) = (-1)^k C(M + k - 1, k).
-double binomial_signed(int N, int k)
-{
-    if (k == 0 || N == k)
-        return 1.0;
-    if (k > N && N >= 0)
-        return 0.0;
-    int sign = 1;
-    double sum = 0.0;
-    for (int i = 0; i < k; i++) {
-        int d = N - i;
-        if (d < 0)
-            sign = -sign;
-        else if (d == 0)
-            return 0.0;
-        sum = sum + log(fabs((double)d));
-    }
-    for (int j = 1; j <= k; j++)
-        sum = sum - log((double)j);
-    double r = exp(sum);
-    return sign == -1 ? -r : r;
-}
-
 // (n!)^3 / (2n)! = exp(3 (ln 1 + ... + ln n) - ln 1 - ... - ln 2n), in double.
 double factorial_cube_ratio(int n)
 {
@@ -70,8 +45,8 @@ void compute_table(int m, int n)
         for (int k = 0; k < s; k++)
             factor_constants[k] = -(k + 1);
         expand_linear_factors(factor_constants, s, falling_product, product_scratch);
-        double b1 = binomial_signed(n - m, n - s);
-        double b2 = binomial_signed(n + s, s);
+        double b1 = binomial_real(n - m, n - s);
+        double b2 = binomial_real(n + s, s);
         double f = factorial_via_logs(s);
         for (int k = 0; k <= s; k++)
             coefficients[k] = ((falling_product[k] * b1) * b2) / f + coefficients[k];

@@ -6,8 +6,6 @@
 
 extern int param_m;  // the number of points m, 1 to 100
 
-// C(N, k) for an integer N that may be negative and k >= 0, as a double.
-double binomial_signed(int N, int k);
 // (n!)^3 / (2n)! as a double.
 double factorial_cube_ratio(int n);
 

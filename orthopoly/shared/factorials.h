@@ -26,3 +26,10 @@ long double pochhammer_ratio(double a, double b, double c, int m);
 
 // k ln 2, the product taken in extended precision and rounded to double.
 double log_power_of_two(int k);
+
+// C(x, k) = x (x - 1) ... (x - k + 1) / k! for a real x and k >= 0; for an
+// integral x also C(x, x) = 1 and 0 for k > x >= 0, and for a negative
+// integral x the sign (-1)^k: C(-M, k) = (-1)^k C(M + k - 1, k).
+double binomial_real(double x, int k);
+// The same as the exponential of a sum of logarithms, with the sign kept apart.
+double binomial_real_by_logs(double x, int k);

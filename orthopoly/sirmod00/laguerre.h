@@ -4,10 +4,5 @@
 
 #include <cstdio>
 
-// C(x, k) = x (x - 1) ... (x - k + 1) / k! for a real x and k >= 0.
-double binomial_real(double x, int k);
-// The same as the exponential of a sum of logarithms, with the sign kept apart.
-double binomial_real_by_logs(double x, int k);
-
 void compute_table(double a, int n);
 void write_table(FILE *file, int n);

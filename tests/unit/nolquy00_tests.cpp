@@ -6,21 +6,22 @@
 
 #include "calc_state.h"
 #include "discrete_tchebycheff.h"
+#include "factorials.h"
 #include "file_capture.h"
 
-TEST(BinomialSigned, PositiveNegativeAndVanishing)
+TEST(BinomialOfIntegers, PositiveNegativeAndVanishing)
 {
-    EXPECT_EQ(1.0, binomial_signed(5, 0));
-    EXPECT_EQ(1.0, binomial_signed(-3, 0));
-    EXPECT_EQ(1.0, binomial_signed(4, 4));
-    EXPECT_EQ(0.0, binomial_signed(3, 5));
-    EXPECT_EQ(0.0, binomial_signed(0, 2));
-    EXPECT_NEAR(10.0, binomial_signed(5, 2), 1e-14);
+    EXPECT_EQ(1.0, binomial_real(5, 0));
+    EXPECT_EQ(1.0, binomial_real(-3, 0));
+    EXPECT_EQ(1.0, binomial_real(4, 4));
+    EXPECT_EQ(0.0, binomial_real(3, 5));
+    EXPECT_EQ(0.0, binomial_real(0, 2));
+    EXPECT_NEAR(10.0, binomial_real(5, 2), 1e-14);
     // C(-M, k) = (-1)^k C(M + k - 1, k)
-    EXPECT_NEAR(-1.0, binomial_signed(-1, 3), 1e-15);
-    EXPECT_NEAR(6.0, binomial_signed(-3, 2), 6e-15);
-    EXPECT_NEAR(-4.0, binomial_signed(-2, 3), 4e-15);
-    EXPECT_NEAR(-120.0, binomial_signed(-8, 3), 120 * 4e-15);
+    EXPECT_NEAR(-1.0, binomial_real(-1, 3), 1e-15);
+    EXPECT_NEAR(6.0, binomial_real(-3, 2), 6e-15);
+    EXPECT_NEAR(-4.0, binomial_real(-2, 3), 4e-15);
+    EXPECT_NEAR(-120.0, binomial_real(-8, 3), 120 * 4e-15);
 }
 
 TEST(FactorialCubeRatio, SmallArguments)

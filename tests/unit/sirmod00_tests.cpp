@@ -7,6 +7,7 @@
 
 #include "calc_state.h"
 #include "coefficient_checks.h"
+#include "factorials.h"
 #include "file_capture.h"
 #include "laguerre.h"
 #include "one_parameter.h"
