@@ -80,12 +80,7 @@ void write_table(FILE *file, int n)
     if (tables_written == 0)
         write_title(file);
     write_degree_heading(file, n);
-    put_text(file, choose_text("Term", "項"));
-    put_tab(file);
-    put_text(file, choose_text("T(n;x) Coef.", "T(n;x) 係数"));
-    put_tab(file);
-    put_text(file, choose_text("U~(n;x) Coef.", "U~(n;x) 係数"));
-    put_newline(file);
+    write_two_column_header(file, "T(n;x) Coef.", "T(n;x) 係数", "U~(n;x) Coef.", "U~(n;x) 係数");
     write_two_column_rows(file, " X^%d", coefficients, u_coefficients, n);
 }
 

@@ -122,12 +122,7 @@ void write_table(FILE *file, int n)
     put_newline(file);
     put_text(file, line);
     put_newline(file);
-    put_text(file, choose_text("Term", "項"));
-    put_tab(file);
-    put_text(file, choose_text("s(z) Coef.", "s(z) 係数"));
-    put_tab(file);
-    put_text(file, choose_text("c(z) Coef.", "c(z) 係数"));
-    put_newline(file);
+    write_two_column_header(file, "s(z) Coef.", "s(z) 係数", "c(z) Coef.", "c(z) 係数");
     write_two_column_rows(file, " z^%d", coefficients, c_coefficients, n);
 }
 
