@@ -2,6 +2,7 @@
 
 #include "calc_state.h"
 #include "factorials.h"
+#include "normalization.h"
 #include "result_file.h"
 
 // P*(n;x) = sum over m = 0..n of (-1)^m C(n,m) C(n+m,m) x^m.
@@ -17,11 +18,8 @@ void compute_table(int n)
         if (m % 2 == 1)
             coefficients[m] = coefficients[m] * -1;
     }
-    if (normalize == 1) {
-        for (int j = 0; j < n; j++)
-            coefficients[j] = coefficients[j] / coefficients[n];
-        coefficients[n] = 1.0L;
-    }
+    if (normalize == 1)
+        divide_by_leading(coefficients, n);
 }
 
 void write_table(FILE *file, int n)
