@@ -15,19 +15,11 @@ static const ControlSpec controls[] = {
     {ID_PARAM_CHK_OUTPUT_ALL, "BUTTON", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 15, 147, 16, 16, NULL, NULL, &chk_output_all},
 };
 
-static const CommandSpec commands[] = {
-    {ID_PARAMETER, on_edit_a_changed},
-    {ID_PARAM_BTN_ABOUT, show_about_dialog},
-    {ID_PARAM_BTN_EXIT, on_exit},
-    {ID_PARAM_BTN_CALC, on_calculate_parameter_a},
-    {ID_PARAM_CHK_OUTPUT_ALL, on_toggle_output_all},
-};
-
 const ProgramInfo program_info = {
     "LOMMEL_POLY_00", "Lommel_Polynomial_00", "Lommel Polynomial", "ロンメル多項式",
     420, 181, "FARTUK00.EXE", "FARTUK00.TXT",
     controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
+    one_parameter_commands, one_parameter_command_count,
     0, 100, 0, NULL, finish_parameter_a, NULL, NULL, release_parameter_a,
 };
 

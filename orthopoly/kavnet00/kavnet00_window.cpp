@@ -17,14 +17,6 @@ static const ControlSpec controls[] = {
     {ID_PARAM_CHK_OUTPUT_ALL, "BUTTON", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 15, 112, 16, 16, NULL, NULL, &chk_output_all},
 };
 
-static const CommandSpec commands[] = {
-    {ID_PARAMETER, on_edit_a_changed},
-    {ID_PARAM_BTN_ABOUT, show_about_dialog},
-    {ID_PARAM_BTN_EXIT, on_exit},
-    {ID_PARAM_BTN_CALC, on_calculate_parameter_a},
-    {ID_PARAM_CHK_OUTPUT_ALL, on_toggle_output_all},
-};
-
 // The edit box starts with "1"; the caret is placed once the window is shown.
 static void finish_controls(HWND window)
 {
@@ -59,7 +51,7 @@ const ProgramInfo program_info = {
     "HERMITE_POLY_00", "Hermite_Polynomial_00", "Hermite Polynomial", "エルミート多項式",
     420, 146, "KAVNET00.EXE", "KAVNET00.TXT",
     controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
+    one_parameter_commands, one_parameter_command_count,
     0, 100, 0, NULL, finish_controls, NULL, on_message, release_parameter_a,
 };
 

@@ -53,3 +53,14 @@ void draw_range_line(HDC dc, int left, int top, int right, const char *text)
     SIZE size = measure_formula_text(dc, text, 14, 700);
     draw_helv_text(dc, left + (right - left - size.cx) / 2, top, text, 14, 700, DT_SINGLELINE | DT_VCENTER);
 }
+
+const CommandSpec one_parameter_commands[] = {
+    {ID_PARAMETER, on_edit_a_changed},
+    {ID_PARAM_BTN_ABOUT, show_about_dialog},
+    {ID_PARAM_BTN_EXIT, on_exit},
+    {ID_PARAM_BTN_CALC, on_calculate_parameter_a},
+    {ID_PARAM_CHK_OUTPUT_ALL, on_toggle_output_all},
+    {ID_PARAM_CHK_NORMALIZE, on_toggle_normalize},
+};
+
+const int one_parameter_command_count = sizeof one_parameter_commands / sizeof one_parameter_commands[0];

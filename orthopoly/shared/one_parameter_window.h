@@ -15,7 +15,7 @@
 // numeric entry and formula text of orthopoly_shared_window, beside it.
 #pragma once
 
-#include <windows.h>
+#include "shell.h"
 
 // Control ids of the windows with a parameter beside the degree list (101).
 enum {
@@ -36,6 +36,12 @@ void on_calculate_parameter_a(HWND window);
 
 // Command 102: the filter of edit_a, on every notification of the box.
 void on_edit_a_changed(HWND window);
+
+// The command table of the programs with the parameter a: the filter, About,
+// Exit, Calculation and the two check boxes (107 only where the program has
+// a normalization box; without the box that command never comes).
+extern const CommandSpec one_parameter_commands[];
+extern const int one_parameter_command_count;
 
 // The finish_controls hook: the edit box's edge, font and limit; the focus
 // goes to it. kavnet00 sets its default text and its caret itself.

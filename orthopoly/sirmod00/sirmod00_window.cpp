@@ -16,20 +16,11 @@ static const ControlSpec controls[] = {
     {ID_PARAM_CHK_NORMALIZE, "BUTTON", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 15, 142, 16, 16, NULL, NULL, &chk_normalize},
 };
 
-static const CommandSpec commands[] = {
-    {ID_PARAMETER, on_edit_a_changed},
-    {ID_PARAM_BTN_ABOUT, show_about_dialog},
-    {ID_PARAM_BTN_EXIT, on_exit},
-    {ID_PARAM_BTN_CALC, on_calculate_parameter_a},
-    {ID_PARAM_CHK_OUTPUT_ALL, on_toggle_output_all},
-    {ID_PARAM_CHK_NORMALIZE, on_toggle_normalize},
-};
-
 const ProgramInfo program_info = {
     "LAGUERRE_POLY_00", "Laguerre_Polynomial_00", "Laguerre Polynomial", "ラゲール多項式",
     420, 176, "SIRMOD00.EXE", "SIRMOD00.TXT",
     controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
+    one_parameter_commands, one_parameter_command_count,
     0, 100, 0, NULL, finish_parameter_a, NULL, NULL, release_parameter_a,
 };
 

@@ -15,19 +15,11 @@ static const ControlSpec controls[] = {
     {ID_PARAM_CHK_OUTPUT_ALL, "BUTTON", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 15, 117, 16, 16, NULL, NULL, &chk_output_all},
 };
 
-static const CommandSpec commands[] = {
-    {ID_PARAMETER, on_edit_a_changed},
-    {ID_PARAM_BTN_ABOUT, show_about_dialog},
-    {ID_PARAM_BTN_EXIT, on_exit},
-    {ID_PARAM_BTN_CALC, on_calculate_parameter_a},
-    {ID_PARAM_CHK_OUTPUT_ALL, on_toggle_output_all},
-};
-
 const ProgramInfo program_info = {
     "CHARLIER_POLY_00", "Charlier_Polynomial_00", "Charlier Polynomial", "シャリエ多項式",
     420, 151, "VEMTRA00.EXE", "VEMTRA00.TXT",
     controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
+    one_parameter_commands, one_parameter_command_count,
     0, 100, 0, NULL, finish_parameter_a, NULL, NULL, release_parameter_a,
 };
 
