@@ -41,8 +41,9 @@ struct CommandSpec {
     void (*handler)(HWND window);
 };
 
-// What a program tells the shell about itself. The hooks after the lists
-// may be NULL where the program has nothing of its own to add.
+// What a program tells the shell about itself, written with the field names
+// (".title_en = ..."). The second list and the hooks after it are NULL unless
+// the program names them: it leaves out what it has nothing of its own for.
 struct ProgramInfo {
     const char *class_name;     // window class
     const char *initial_title;  // title until create_controls sets the one of the language
@@ -57,13 +58,13 @@ struct ProgramInfo {
     const CommandSpec *commands;
     int command_count;
     int list_first, list_last;  // the degree list's items, list id 101
-    int second_list_id;         // the id of a second owner-drawn list, 0 for none
-    HWND *second_list;
-    void (*finish_controls)(HWND window);  // after the degree list and check boxes are set
-    void (*paint_extras)(HDC dc);          // after the formula and labels on every paint
+    int second_list_id = 0;     // the id of a second owner-drawn list, 0 for none
+    HWND *second_list = NULL;
+    void (*finish_controls)(HWND window) = NULL;  // after the degree list and check boxes are set
+    void (*paint_extras)(HDC dc) = NULL;          // after the formula and labels on every paint
     // messages of the program's own; returns 1 when handled, with the result in *result
-    int (*on_message)(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT *result);
-    void (*release_extras)();              // before the shell's own release
+    int (*on_message)(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT *result) = NULL;
+    void (*release_extras)() = NULL;              // before the shell's own release
 };
 
 extern const ProgramInfo program_info;  // defined by each program

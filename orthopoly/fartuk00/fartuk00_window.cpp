@@ -16,11 +16,22 @@ static const ControlSpec controls[] = {
 };
 
 const ProgramInfo program_info = {
-    "LOMMEL_POLY_00", "Lommel_Polynomial_00", "Lommel Polynomial", "ロンメル多項式",
-    420, 181, "FARTUK00.EXE", "FARTUK00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    one_parameter_commands, one_parameter_command_count,
-    0, 100, 0, NULL, finish_parameter_a, NULL, NULL, release_parameter_a,
+    .class_name = "LOMMEL_POLY_00",
+    .initial_title = "Lommel_Polynomial_00",
+    .title_en = "Lommel Polynomial",
+    .title_ja = "ロンメル多項式",
+    .width = 420,
+    .height_addend = 181,
+    .exe_name = "FARTUK00.EXE",
+    .readme_name = "FARTUK00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = one_parameter_commands,
+    .command_count = one_parameter_command_count,
+    .list_first = 0,
+    .list_last = 100,
+    .finish_controls = finish_parameter_a,
+    .release_extras = release_parameter_a,
 };
 
 // The legend of the factor product, centred between x = 5 and x = 327. Its

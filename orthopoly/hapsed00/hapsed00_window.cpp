@@ -19,11 +19,20 @@ static const CommandSpec commands[] = {
 };
 
 const ProgramInfo program_info = {
-    "NEUMANN_POLY_00", "Neumann_Polynomial_00", "Neumann Polynomial", "ノイマン多項式",
-    420, 151, "HAPSED00.EXE", "HAPSED00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 99, 0, NULL, NULL, NULL, NULL, NULL,
+    .class_name = "NEUMANN_POLY_00",
+    .initial_title = "Neumann_Polynomial_00",
+    .title_en = "Neumann Polynomial",
+    .title_ja = "ノイマン多項式",
+    .width = 420,
+    .height_addend = 151,
+    .exe_name = "HAPSED00.EXE",
+    .readme_name = "HAPSED00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 99,
 };
 
 // O(n;t) = sum over s = 0..[n/2] of 2^(n-2s-1) (n-s-1+d(n))! (n+d(n)) / s! t^-(n-2s+1)

@@ -48,11 +48,23 @@ static int on_message(HWND, UINT message, WPARAM, LPARAM, LRESULT *result)
 }
 
 const ProgramInfo program_info = {
-    "HERMITE_POLY_00", "Hermite_Polynomial_00", "Hermite Polynomial", "エルミート多項式",
-    420, 146, "KAVNET00.EXE", "KAVNET00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    one_parameter_commands, one_parameter_command_count,
-    0, 100, 0, NULL, finish_controls, NULL, on_message, release_parameter_a,
+    .class_name = "HERMITE_POLY_00",
+    .initial_title = "Hermite_Polynomial_00",
+    .title_en = "Hermite Polynomial",
+    .title_ja = "エルミート多項式",
+    .width = 420,
+    .height_addend = 146,
+    .exe_name = "KAVNET00.EXE",
+    .readme_name = "KAVNET00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = one_parameter_commands,
+    .command_count = one_parameter_command_count,
+    .list_first = 0,
+    .list_last = 100,
+    .finish_controls = finish_controls,
+    .on_message = on_message,
+    .release_extras = release_parameter_a,
 };
 
 // H(a,n;x) = sum over m = 0..[n/2] of (-a)^m (2m - 1)!! C(n,2m) x^(n-2m)

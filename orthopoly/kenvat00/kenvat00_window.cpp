@@ -36,11 +36,23 @@ static void fill_m_list(HWND)
 }
 
 const ProgramInfo program_info = {
-    "ULTRASPHE_POLY_00", "UltraSphe_Poly_00", "Ultraspherical Polynomial", "超球多項式",
-    420, 176, "KENVAT00.EXE", "KENVAT00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    1, 101, ID_PARAMETER, &combo_m, fill_m_list, NULL, NULL, NULL,
+    .class_name = "ULTRASPHE_POLY_00",
+    .initial_title = "UltraSphe_Poly_00",
+    .title_en = "Ultraspherical Polynomial",
+    .title_ja = "超球多項式",
+    .width = 420,
+    .height_addend = 176,
+    .exe_name = "KENVAT00.EXE",
+    .readme_name = "KENVAT00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 1,
+    .list_last = 101,
+    .second_list_id = ID_PARAMETER,
+    .second_list = &combo_m,
+    .finish_controls = fill_m_list,
 };
 
 // The file holds the polynomial of degree n - m, or the derivatives of

@@ -19,11 +19,20 @@ static const CommandSpec commands[] = {
 };
 
 const ProgramInfo program_info = {
-    "SCHLAEFLI_POLY_00", "Schlaefli_Polynomial_00", "Schlaefli Polynomial", "シュレフリ多項式",
-    420, 131, "KORPIX00.EXE", "KORPIX00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, 0, NULL, NULL, NULL, NULL, NULL,
+    .class_name = "SCHLAEFLI_POLY_00",
+    .initial_title = "Schlaefli_Polynomial_00",
+    .title_en = "Schlaefli Polynomial",
+    .title_ja = "シュレフリ多項式",
+    .width = 420,
+    .height_addend = 131,
+    .exe_name = "KORPIX00.EXE",
+    .readme_name = "KORPIX00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
 };
 
 // S(n;t) = sum over s = 0..[(n-1)/2] of 2^(n-2s) (n-s-1)! / s! t^-(n-2s)

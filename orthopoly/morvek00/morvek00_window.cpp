@@ -125,11 +125,24 @@ static void paint_extras(HDC dc)
 }
 
 const ProgramInfo program_info = {
-    "JACOBI_POLY_00", "Jacobi_Polynomial_00", "Jacobi Polynomial", "ヤコビ多項式",
-    420, 231, "MORVEK00.EXE", "MORVEK00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, 0, NULL, finish_controls, paint_extras, answer_bring_to_front, release_edit_fonts,
+    .class_name = "JACOBI_POLY_00",
+    .initial_title = "Jacobi_Polynomial_00",
+    .title_en = "Jacobi Polynomial",
+    .title_ja = "ヤコビ多項式",
+    .width = 420,
+    .height_addend = 231,
+    .exe_name = "MORVEK00.EXE",
+    .readme_name = "MORVEK00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
+    .finish_controls = finish_controls,
+    .paint_extras = paint_extras,
+    .on_message = answer_bring_to_front,
+    .release_extras = release_edit_fonts,
 };
 
 // A stroke through the "=" of the range line, which so reads as an unequal sign.

@@ -34,11 +34,23 @@ static void fill_m_list(HWND)
 }
 
 const ProgramInfo program_info = {
-    "TCHEBYCHEFF_POLY_00", "Nolquy_Polynomial_00", "Tchebycheff Orthogonal Polynomial", "チェビシェフ直交多項式",
-    420, 151, "NOLQUY00.EXE", "NOLQUY00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, ID_PARAMETER, &combo_m, fill_m_list, NULL, NULL, NULL,
+    .class_name = "TCHEBYCHEFF_POLY_00",
+    .initial_title = "Nolquy_Polynomial_00",
+    .title_en = "Tchebycheff Orthogonal Polynomial",
+    .title_ja = "チェビシェフ直交多項式",
+    .width = 420,
+    .height_addend = 151,
+    .exe_name = "NOLQUY00.EXE",
+    .readme_name = "NOLQUY00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
+    .second_list_id = ID_PARAMETER,
+    .second_list = &combo_m,
+    .finish_controls = fill_m_list,
 };
 
 // The polynomials exist for m >= n + 1 points only; both selections stay

@@ -21,11 +21,20 @@ static const CommandSpec commands[] = {
 };
 
 const ProgramInfo program_info = {
-    "TCHEBYCHEFF_POLY_01", "Nolquy_Polynomial_01", "Tchebycheff Polynomials", "チェビシェフ多項式",
-    420, 156, "NOLQUY01.EXE", "NOLQUY01.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, 0, NULL, NULL, NULL, NULL, NULL,
+    .class_name = "TCHEBYCHEFF_POLY_01",
+    .initial_title = "Nolquy_Polynomial_01",
+    .title_en = "Tchebycheff Polynomials",
+    .title_ja = "チェビシェフ多項式",
+    .width = 420,
+    .height_addend = 156,
+    .exe_name = "NOLQUY01.EXE",
+    .readme_name = "NOLQUY01.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
 };
 
 // T(n;x) = sum over m = 0..[n/2] of (-1)^m 2^(n-2m-1) n/(n-m) C(n-m,m) x^(n-2m)

@@ -70,11 +70,24 @@ static void paint_extras(HDC dc)
 }
 
 const ProgramInfo program_info = {
-    "GOULD_POLY_00", "Gould_Polynomial_00", "Gould Polynomial", "グールド多項式",
-    420, 174, "PABRI00.EXE", "PABRI00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, 0, NULL, finish_controls, paint_extras, answer_bring_to_front, release_edit_fonts,
+    .class_name = "GOULD_POLY_00",
+    .initial_title = "Gould_Polynomial_00",
+    .title_en = "Gould Polynomial",
+    .title_ja = "グールド多項式",
+    .width = 420,
+    .height_addend = 174,
+    .exe_name = "PABRI00.EXE",
+    .readme_name = "PABRI00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
+    .finish_controls = finish_controls,
+    .paint_extras = paint_extras,
+    .on_message = answer_bring_to_front,
+    .release_extras = release_edit_fonts,
 };
 
 // Half of the ellipse in the box (left, y - 20)-(left + 20, y + 20), drawn

@@ -83,11 +83,22 @@ static void paint_extras(HDC dc)
 }
 
 const ProgramInfo program_info = {
-    "ZEROS_POLYNOMIAL_95", "Zeros_of_Polynomial_95", "Zeros and Weight-factors", "多項式の零点と重み関数",
-    351, 177, "POMREL95.EXE", "POMREL95.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    2, 30, 0, NULL, finish_controls, paint_extras, NULL, NULL,
+    .class_name = "ZEROS_POLYNOMIAL_95",
+    .initial_title = "Zeros_of_Polynomial_95",
+    .title_en = "Zeros and Weight-factors",
+    .title_ja = "多項式の零点と重み関数",
+    .width = 351,
+    .height_addend = 177,
+    .exe_name = "POMREL95.EXE",
+    .readme_name = "POMREL95.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 2,
+    .list_last = 30,
+    .finish_controls = finish_controls,
+    .paint_extras = paint_extras,
 };
 
 // A base in Helv 20/700 with a superscript in Helv height/700 six pixels

@@ -22,11 +22,20 @@ static const CommandSpec commands[] = {
 };
 
 const ProgramInfo program_info = {
-    "S_PLOY_BY_VOMBR_00", "S_Poly_by_Vombr_00", "Legendre Polynomial [III]", "ルジャンドル多項式 [III]",
-    420, 151, "S_VOMB00.EXE", "S_VOMB00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    1, 101, 0, NULL, NULL, NULL, NULL, NULL,
+    .class_name = "S_PLOY_BY_VOMBR_00",
+    .initial_title = "S_Poly_by_Vombr_00",
+    .title_en = "Legendre Polynomial [III]",
+    .title_ja = "ルジャンドル多項式 [III]",
+    .width = 420,
+    .height_addend = 151,
+    .exe_name = "S_VOMB00.EXE",
+    .readme_name = "S_VOMB00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 1,
+    .list_last = 101,
 };
 
 // W_(n-1)(z) = 0.5 P_n(z) ln[(z+1)/(z-1)] - Q_n(z): the defining relation,

@@ -17,11 +17,22 @@ static const ControlSpec controls[] = {
 };
 
 const ProgramInfo program_info = {
-    "LAGUERRE_POLY_00", "Laguerre_Polynomial_00", "Laguerre Polynomial", "ラゲール多項式",
-    420, 176, "SIRMOD00.EXE", "SIRMOD00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    one_parameter_commands, one_parameter_command_count,
-    0, 100, 0, NULL, finish_parameter_a, NULL, NULL, release_parameter_a,
+    .class_name = "LAGUERRE_POLY_00",
+    .initial_title = "Laguerre_Polynomial_00",
+    .title_en = "Laguerre Polynomial",
+    .title_ja = "ラゲール多項式",
+    .width = 420,
+    .height_addend = 176,
+    .exe_name = "SIRMOD00.EXE",
+    .readme_name = "SIRMOD00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = one_parameter_commands,
+    .command_count = one_parameter_command_count,
+    .list_first = 0,
+    .list_last = 100,
+    .finish_controls = finish_parameter_a,
+    .release_extras = release_parameter_a,
 };
 
 // L(a,n;x) = sum over m = 0..n of (-1)^m C(n+a,n-m) x^m / m!

@@ -54,11 +54,22 @@ static void finish_controls(HWND)
 }
 
 const ProgramInfo program_info = {
-    "GEGENBAUER_POLY_01", "Gegenbauer_Polynomial_01", "Gegenbauer Polynomial", "ゲーゲンバウエル多項式",
-    420, 186, "TISLOR01.EXE", "TISLOR01.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, 0, NULL, finish_controls, NULL, NULL, release_edit_fonts,
+    .class_name = "GEGENBAUER_POLY_01",
+    .initial_title = "Gegenbauer_Polynomial_01",
+    .title_en = "Gegenbauer Polynomial",
+    .title_ja = "ゲーゲンバウエル多項式",
+    .width = 420,
+    .height_addend = 186,
+    .exe_name = "TISLOR01.EXE",
+    .readme_name = "TISLOR01.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
+    .finish_controls = finish_controls,
+    .release_extras = release_edit_fonts,
 };
 
 static const UINT TEXT_FLAGS = DT_SINGLELINE | DT_VCENTER;

@@ -16,11 +16,22 @@ static const ControlSpec controls[] = {
 };
 
 const ProgramInfo program_info = {
-    "CHARLIER_POLY_00", "Charlier_Polynomial_00", "Charlier Polynomial", "シャリエ多項式",
-    420, 151, "VEMTRA00.EXE", "VEMTRA00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    one_parameter_commands, one_parameter_command_count,
-    0, 100, 0, NULL, finish_parameter_a, NULL, NULL, release_parameter_a,
+    .class_name = "CHARLIER_POLY_00",
+    .initial_title = "Charlier_Polynomial_00",
+    .title_en = "Charlier Polynomial",
+    .title_ja = "シャリエ多項式",
+    .width = 420,
+    .height_addend = 151,
+    .exe_name = "VEMTRA00.EXE",
+    .readme_name = "VEMTRA00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = one_parameter_commands,
+    .command_count = one_parameter_command_count,
+    .list_first = 0,
+    .list_last = 100,
+    .finish_controls = finish_parameter_a,
+    .release_extras = release_parameter_a,
 };
 
 // C(a,n;x) = sum over m = 0..n of C(n,m) (-a)^(n-m) x (x-1) (x-2) ... (x-m+1)

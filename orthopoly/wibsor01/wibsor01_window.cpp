@@ -23,11 +23,20 @@ static const CommandSpec commands[] = {
 };
 
 const ProgramInfo program_info = {
-    "LEGENDRE_POLY_01", "Legendre_Polynomial_01", "Legendre Polynomial", "ルジャンドル多項式",
-    420, 186, "WIBSOR01.EXE", "WIBSOR01.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, 0, NULL, NULL, NULL, NULL, NULL,
+    .class_name = "LEGENDRE_POLY_01",
+    .initial_title = "Legendre_Polynomial_01",
+    .title_en = "Legendre Polynomial",
+    .title_ja = "ルジャンドル多項式",
+    .width = 420,
+    .height_addend = 186,
+    .exe_name = "WIBSOR01.EXE",
+    .readme_name = "WIBSOR01.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
 };
 
 // (2n-1)!! over n!, from x with the bar at mid; returns the numerator's width.

@@ -20,11 +20,20 @@ static const CommandSpec commands[] = {
 };
 
 const ProgramInfo program_info = {
-    "LEGENDRE_POLY_02", "Legendre_Polynomial_02", "Legendre Polynomial [II]", "ルジャンドル多項式 [II]",
-    420, 161, "WIBSOR02.EXE", "WIBSOR02.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, 0, NULL, NULL, NULL, NULL, NULL,
+    .class_name = "LEGENDRE_POLY_02",
+    .initial_title = "Legendre_Polynomial_02",
+    .title_en = "Legendre Polynomial [II]",
+    .title_ja = "ルジャンドル多項式 [II]",
+    .width = 420,
+    .height_addend = 161,
+    .exe_name = "WIBSOR02.EXE",
+    .readme_name = "WIBSOR02.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
 };
 
 // P*(n;x) = P(n;1-2x) = sum over m = 0..n of (-1)^m C(n,m) C(n+m,m) x^m

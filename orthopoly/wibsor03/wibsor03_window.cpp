@@ -49,11 +49,23 @@ static void fill_degree_list(HWND)
 }
 
 const ProgramInfo program_info = {
-    "ASSOCIATED_LGDR_03", "Associated_Legendre_03", "Associated Legendre Polynomial", "ルジャンドル陪多項式",
-    390, 161, "WIBSOR03.EXE", "WIBSOR03.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, ID_LIST_DEGREE, &list_degree, fill_degree_list, NULL, NULL, NULL,
+    .class_name = "ASSOCIATED_LGDR_03",
+    .initial_title = "Associated_Legendre_03",
+    .title_en = "Associated Legendre Polynomial",
+    .title_ja = "ルジャンドル陪多項式",
+    .width = 390,
+    .height_addend = 161,
+    .exe_name = "WIBSOR03.EXE",
+    .readme_name = "WIBSOR03.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
+    .second_list_id = ID_LIST_DEGREE,
+    .second_list = &list_degree,
+    .finish_controls = fill_degree_list,
 };
 
 // A small superscript 2 drawn with a 1-pixel pen, its top-left pixel at (x, y).

@@ -45,11 +45,21 @@ static void clear_neumann_function_mode(HWND)
 }
 
 const ProgramInfo program_info = {
-    "SPHERICAL_BSL_00", "Spherical_Bessel_00", "Spherical Bessel Polynomials", "球ベッセル多項式",
-    370, 151, "YARNOK00.EXE", "YARNOK00.TXT",
-    controls, sizeof controls / sizeof controls[0],
-    commands, sizeof commands / sizeof commands[0],
-    0, 100, 0, NULL, clear_neumann_function_mode, NULL, NULL, NULL,
+    .class_name = "SPHERICAL_BSL_00",
+    .initial_title = "Spherical_Bessel_00",
+    .title_en = "Spherical Bessel Polynomials",
+    .title_ja = "球ベッセル多項式",
+    .width = 370,
+    .height_addend = 151,
+    .exe_name = "YARNOK00.EXE",
+    .readme_name = "YARNOK00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = commands,
+    .command_count = sizeof commands / sizeof commands[0],
+    .list_first = 0,
+    .list_last = 100,
+    .finish_controls = clear_neumann_function_mode,
 };
 
 // j(n;z) or n(n;z) = [ s(z) sin(z) + c(z) cos(z) ] / z^(n+1); both texts end
