@@ -44,6 +44,10 @@ ln -sfn "$E2E/cdrom" "$WINEPREFIX/dosdevices/d:"
 driver=("$WINE" "$BUILD/win64/tests/e2e/e2e_driver.exe"
     --bin "$(windows_path "$BUILD/win64/bin")" --work "$(windows_path "$E2E/work")"
     --expected "$(windows_path "$E2E/expected")" --cdrom 'D:\' --cases "$(windows_path "$ROOT/tests/e2e/cases.txt")")
+# E2E_ONLY=<program> runs that program's checks and file cases alone.
+if [ -n "${E2E_ONLY:-}" ]; then
+    driver+=(--only "$E2E_ONLY")
+fi
 
 passed=0
 failed=0
