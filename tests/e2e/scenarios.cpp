@@ -174,7 +174,8 @@ static void expect_message(const ProgramCase &program, const Session &session, c
     check(box != NULL, label(program, what + ": a message box opens"));
     if (!box)
         return;
-    check(message_text(box) == text, label(program, what + ": message text"), "\"" + message_text(box) + "\"");
+    std::string shown = message_text(box);
+    check(shown == text, label(program, what + ": message text"), "\"" + shown + "\"");
     check(window_text(box) == caption, label(program, what + ": message caption"), window_text(box));
     press(box, IDOK);
     wait_until([&] { return !IsWindow(box); });
