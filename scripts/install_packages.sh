@@ -12,6 +12,7 @@ packages=(
     wine64 fonts-wine fonts-ipafont-gothic           # running the programs (Japanese glyphs)
     xvfb x11-utils x11-apps imagemagick              # a virtual display and screenshots
     locales                                          # the ja_JP locale for Japanese mode
+    python3                                          # generators of stored tables, checked by tests
 )
 
 sudo_cmd=()

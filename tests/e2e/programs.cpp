@@ -11,6 +11,7 @@ static const ParameterControl gould_entries[] = {{"a", 102}, {"b", 103}, {nullpt
 static const ParameterControl entry_v[] = {{"v", 102}, {nullptr, 0}};
 static const ParameterControl entry_a[] = {{"a", 102}, {nullptr, 0}};
 static const ParameterControl points_list[] = {{"m", 102}, {nullptr, 0}};
+static const ParameterControl exact_numbers_box[] = {{"exact", 106}, {nullptr, 0}};
 
 // name, titles, readme; degree list id, first item, items; About, Exit,
 // Calculation, all degrees, normalization; parameters
@@ -41,6 +42,12 @@ const ProgramCase programs[] = {
     {"fartuk00", "Lommel Polynomial", "ロンメル多項式", "FARTUK00.TXT", 101, 0, 101, 103, 104, 105, 106, 0, entry_a},
     {"kenvat00", "Ultraspherical Polynomial", "超球多項式", "KENVAT00.TXT", 101, 1, 101, 103, 104, 105, 106, 107,
      order_list_102},
+    // Euler, Bernoulli, Fibonacci and Lucas programs
+    {"tovex00", "Euler Polynomial", "オイラー多項式", "TOVEX00.TXT", 101, 0, 101, 102, 103, 104, 105, 0, nullptr},
+    {"zolvin00", "Bernoulli Polynomial", "ベルヌーイ多項式", "ZOLVIN00.TXT", 101, 0, 101, 102, 103, 104, 105, 0, nullptr},
+    {"mirgol00", "Fibonacci Polynomial", "フィボナッチ多項式", "MIRGOL00.TXT", 101, 1, 101, 102, 103, 104, 105, 0,
+     exact_numbers_box},
+    {"dremp00", "Lucas Polynomial", "リュカ多項式", "DREMP00.TXT", 101, 1, 100, 102, 103, 104, 105, 0, exact_numbers_box},
 };
 
 const BusyCase busy_cases[] = {

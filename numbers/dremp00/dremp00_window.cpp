@@ -1,0 +1,49 @@
+// dremp00: the window of the Lucas program. Its list starts at 1.
+#include "fibonacci_window.h"
+
+static const ControlSpec controls[] = {
+    {ID_COMBO_DEGREE, "COMBOBOX", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+     55, 60, 70, 200, NULL, NULL, &combo_degree},
+    {ID_BTN_ABOUT, "BUTTON", WS_CHILD | WS_VISIBLE, 332, 60, 70, 20, "About", "御案内", &btn_about},
+    {ID_BTN_EXIT, "BUTTON", WS_CHILD | WS_VISIBLE, 332, 86, 70, 20, "Exit", "終了", &btn_exit},
+    {ID_BTN_CALC, "BUTTON", WS_CHILD | WS_VISIBLE, 302, 112, 100, 20, "Calculation", "計算実行", &btn_calc},
+    {ID_CHK_OUTPUT_ALL, "BUTTON", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 15, 92, 16, 16, NULL, NULL, &chk_output_all},
+    {ID_CHK_EXACT_NUMBERS, "BUTTON", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 15, 114, 16, 16, NULL, NULL, &chk_exact_numbers},
+};
+
+const ProgramInfo program_info = {
+    .class_name = "LUCAS_POLY_00",
+    .initial_title = "Lucas_Polynomial_00",
+    .title_en = "Lucas Polynomial",
+    .title_ja = "リュカ多項式",
+    .width = 420,
+    .height_addend = 146,
+    .exe_name = "DREMP00.EXE",
+    .readme_name = "DREMP00.TXT",
+    .controls = controls,
+    .control_count = sizeof controls / sizeof controls[0],
+    .commands = fibonacci_commands,
+    .command_count = fibonacci_command_count,
+    .list_first = 1,
+    .list_last = 100,
+    .finish_controls = clear_exact_numbers,
+};
+
+// L_n(x) = F_(n+1)(x) + F_(n-1)(x) , then the Fibonacci sum
+void draw_formula(HDC dc)
+{
+    int x = draw_formula_piece(dc, 15, "L");
+    x = draw_formula_index(dc, x, "n");
+    x = draw_formula_piece(dc, x, "(x) = F");
+    x = draw_formula_index(dc, x, "n+1");
+    x = draw_formula_piece(dc, x, "(x) + F");
+    x = draw_formula_index(dc, x, "n-1");
+    x = draw_formula_piece(dc, x, "(x) ,");
+    draw_fibonacci_sum(dc, x + 33);
+}
+
+void draw_labels(HDC dc)
+{
+    draw_fibonacci_labels(dc, "Output polynomials (deg. 1 to n)", "多項式出力(1次 から n次)",
+                          "Output accurate Lucas numbers", "正確なリュカ数出力");
+}
