@@ -15,11 +15,10 @@ void format_gf2_line(char *line, int n)
         return;
     }
     // the entry's first number is the degree, the others the middle exponents
-    const char *number = gf2_polynomial_table[n];
+    snprintf(line, GF2_LINE_SIZE, "X^%d", n);
+    const char *number = strchr(gf2_polynomial_table[n], '.') + 1;
     char *end = NULL;
-    long degree_in_entry = strtol(number, &end, 10);
-    snprintf(line, GF2_LINE_SIZE, "X^%ld", degree_in_entry);
-    for (number = end + 1; *number; number = end + 1) {
+    for (; *number; number = end + 1) {
         long exponent = strtol(number, &end, 10);
         size_t used = strlen(line);
         snprintf(line + used, GF2_LINE_SIZE - used, " + X^%ld", exponent);
