@@ -29,12 +29,12 @@ int ask_file_name(HWND window, char *path)
     memset(&dialog, 0, sizeof dialog);
     dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     dialog.hwndOwner = window;
-    dialog.lpstrFilter = "Excel file (*.xls)\0*.xls\0";
+    dialog.lpstrFilter = table_spec.file_kind->filter;
     dialog.lpstrFile = path;
     dialog.nMaxFile = PATH_BUF_SIZE;
     dialog.lpstrTitle = choose_text("Assign a file to save a solution.", "解を保存するファイル名の選択");
     dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    dialog.lpstrDefExt = "xls";
+    dialog.lpstrDefExt = table_spec.file_kind->default_extension;
     if (GetSaveFileNameA(&dialog))
         return 1;
     DWORD code = CommDlgExtendedError();
@@ -61,9 +61,9 @@ int target_is_acceptable(HWND window, const char *path, long estimate)
                      MB_ICONWARNING);
         return 0;
     }
-    if (!has_extension(path, ".xls")) {
-        show_message(window, "Assign a file with XLS extension.", "ファイルは拡張子 XLS を持つ必要があります.",
-                     "Error", "エラー", MB_ICONWARNING);
+    const ResultFileKind &kind = *table_spec.file_kind;
+    if (!has_extension(path, kind.extension)) {
+        show_message(window, kind.wrong_extension_en, kind.wrong_extension_ja, "Error", "エラー", MB_ICONWARNING);
         return 0;
     }
     return 1;
@@ -104,7 +104,7 @@ int close_result_file(HWND window, FILE *file, const char *path)
 void report_success(HWND window, const char *path)
 {
     char text[MESSAGE_BUF_SIZE];
-    format_success_message(text, sizeof text, path);
+    format_success_message(text, sizeof text, path, *table_spec.file_kind);
     MessageBoxA(window, text, choose_text("Success", "成功"), MB_ICONINFORMATION);
 }
 

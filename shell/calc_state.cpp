@@ -25,7 +25,8 @@ void write_tables(FILE *file, int n, int all)
         table_spec.tabulate(file, n);
         return;
     }
-    for (int i = table_spec.first_degree; i <= n; i++) {
+    int last = table_spec.all_degrees_last != 0 ? table_spec.all_degrees_last : n;
+    for (int i = table_spec.first_degree; i <= last; i++) {
         table_spec.tabulate(file, i);
         tables_written += 1;
     }

@@ -112,7 +112,8 @@ void save_solution(HWND window);
 void save_solution_for_degree(HWND window, int n);
 // The pieces of save_solution, for the programs that have a driver of their own:
 int ask_file_name(HWND window, char *path);  // the save dialog; 0 when cancelled or failed (reported)
-// the drive, space (estimate + 1000 bytes) and ".xls" tests, in this order; 0 when one failed (reported)
+// the drive, space (estimate + 1000 bytes) and extension (".xls", or the ending of the
+// program's file kind) tests, in this order; 0 when one failed (reported)
 int target_is_acceptable(HWND window, const char *path, long estimate);
 FILE *create_result_file(HWND window, const char *path);  // NULL when it cannot be created (reported)
 // closes the file; a failed write is reported and the incomplete file deleted; 0 then

@@ -50,12 +50,32 @@ int build_notepad_command(char *out, size_t size, const char *windows_dir, const
     return 1;
 }
 
+const ResultFileKind spreadsheet_file = {
+    .filter = "Excel file (*.xls)\0*.xls\0",
+    .default_extension = "xls",
+    .extension = ".xls",
+    .wrong_extension_en = "Assign a file with XLS extension.",
+    .wrong_extension_ja = "ファイルは拡張子 XLS を持つ必要があります.",
+    .success_en = "The solution has been saved in the file\n  %s.\nDouble click the file, then you can read the solution.",
+    .success_ja = "解は下記のファイルに保存されました;\n  %s\nファイルをダブルクリックすると解を読めます.",
+};
+
+const ResultFileKind text_file = {
+    .filter = "Text file (*.txt)\0*.txt\0",
+    .default_extension = "txt",
+    .extension = ".txt",
+    .wrong_extension_en = "Assign a file with TXT extension.",
+    .wrong_extension_ja = "ファイルは拡張子 TXT を持つ必要があります.",
+    .success_en = "The solution has been saved in the file\n  %s.",
+    .success_ja = "解は下記のファイルに保存されました;\n  %s.",
+};
+
 void format_success_message(char *out, size_t size, const char *path)
 {
-    if (is_japanese)
-        snprintf(out, size, "解は下記のファイルに保存されました;\n  %s\nファイルをダブルクリックすると解を読めます.", path);
-    else
-        snprintf(out, size,
-                 "The solution has been saved in the file\n  %s.\nDouble click the file, then you can read the solution.",
-                 path);
+    format_success_message(out, size, path, spreadsheet_file);
+}
+
+void format_success_message(char *out, size_t size, const char *path, const ResultFileKind &kind)
+{
+    snprintf(out, size, choose_text(kind.success_en, kind.success_ja), path);
 }

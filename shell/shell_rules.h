@@ -27,5 +27,9 @@ void make_readme_path(char *out, const char *found, unsigned long found_length, 
 // Returns 0, with out empty, when the command does not fit.
 int build_notepad_command(char *out, size_t size, const char *windows_dir, const char *readme_path);
 
-// The success message that names the file, in the chosen language.
+struct ResultFileKind;
+
+// The success message that names the file, in the chosen language, as the
+// kind of file words it (the ".xls" form by default).
 void format_success_message(char *out, size_t size, const char *path);
+void format_success_message(char *out, size_t size, const char *path, const ResultFileKind &kind);

@@ -12,6 +12,7 @@
 #include "driver_tools.h"
 #include "scenarios.h"
 #include "scenarios_exact_numbers.h"
+#include "scenarios_mirgol95_jaskel02.h"
 
 // Reads one line of the file-case table:
 //   program language degree all-degrees normalize [name=value ...]
@@ -90,6 +91,7 @@ static void run_shell_scenarios(const ProgramCase &program)
     check_refused_extension(program);
     run_parameter_scenarios(program);
     check_exact_numbers_box(program);
+    check_mirgol95_jaskel02(program);
     if (settings.japanese)
         return;
     check_cancel(program);

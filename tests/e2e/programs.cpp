@@ -12,6 +12,7 @@ static const ParameterControl entry_v[] = {{"v", 102}, {nullptr, 0}};
 static const ParameterControl entry_a[] = {{"a", 102}, {nullptr, 0}};
 static const ParameterControl points_list[] = {{"m", 102}, {nullptr, 0}};
 static const ParameterControl exact_numbers_box[] = {{"exact", 106}, {nullptr, 0}};
+static const ParameterControl start_values[] = {{"p", 102}, {"q", 103}, {nullptr, 0}};
 
 // name, titles, readme; degree list id, first item, items; About, Exit,
 // Calculation, all degrees, normalization; parameters
@@ -48,6 +49,11 @@ const ProgramCase programs[] = {
     {"mirgol00", "Fibonacci Polynomial", "フィボナッチ多項式", "MIRGOL00.TXT", 101, 1, 101, 102, 103, 104, 105, 0,
      exact_numbers_box},
     {"dremp00", "Lucas Polynomial", "リュカ多項式", "DREMP00.TXT", 101, 1, 100, 102, 103, 104, 105, 0, exact_numbers_box},
+    // mirgol95 starts at the item "0"; jaskel02 writes ".txt" files
+    {"mirgol95", "Generalized Fibonacci Numbers", "一般化フィボナッチ数", "MIRGOL95.TXT", 101, -100, 201, 104, 105, 106, 107,
+     0, start_values, 100},
+    {"jaskel02", "Primitive Polynomial", "原始多項式", "JASKEL02.TXT", 101, 1, 1000, 102, 103, 104, 105, 0, nullptr, 0,
+     ".txt"},
 };
 
 const BusyCase busy_cases[] = {

@@ -21,6 +21,8 @@ struct ProgramCase {
     int all_id;            // the all-degrees check box
     int normalize_id;      // the normalization check box, 0 for none
     const ParameterControl *parameters;  // ends with a NULL name; NULL for none
+    int default_item = 0;                // the degree list's item selected at start
+    const char *extension = ".xls";      // the ending of the result file's name
 };
 
 // A typed parameter's box, for the typing, empty and range tests.

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "driver_tools.h"
+#include "scenario_tools.h"
 
 DriverSettings settings;
 
@@ -21,33 +22,17 @@ static std::string upper(const char *name)
     return text;
 }
 
-static std::string exe_path(const ProgramCase &program)
+std::string exe_path(const ProgramCase &program)
 {
     return settings.bin + "\\" + upper(program.name) + ".EXE";
 }
 
-static std::string label(const ProgramCase &program, const std::string &what)
+std::string label(const ProgramCase &program, const std::string &what)
 {
     return std::string(program.name) + (settings.japanese ? " (ja): " : ": ") + what;
 }
 
-// A program started for one scenario and ended when it is done.
-struct Session {
-    Running running;
-    HWND window = NULL;
-
-    Session(const ProgramCase &program, const std::string &path)
-    {
-        if (!start_process(path, running))
-            return;
-        std::string title = tr(program.title_en, program.title_ja);
-        window = wait_for_window([&] { return find_main_window(running, title); });
-    }
-    explicit Session(const ProgramCase &program) : Session(program, exe_path(program)) {}
-    ~Session() { end_process(running); }
-};
-
-static HWND control(const Session &session, int id) { return GetDlgItem(session.window, id); }
+HWND control(const Session &session, int id) { return GetDlgItem(session.window, id); }
 
 static int is_checked(const Session &session, int id)
 {
@@ -55,7 +40,7 @@ static int is_checked(const Session &session, int id)
 }
 
 // Clicks a check box and waits until it shows the new state.
-static bool set_check(const Session &session, int id, int state)
+bool set_check(const Session &session, int id, int state)
 {
     if (is_checked(session, id) == state)
         return true;
@@ -65,7 +50,7 @@ static bool set_check(const Session &session, int id, int state)
 
 // Chooses the list item with the given text, as a user's choice does: the
 // selection changes and the main window is told.
-static bool select_item(const Session &session, int id, const std::string &text)
+bool select_item(const Session &session, int id, const std::string &text)
 {
     HWND list = control(session, id);
     std::wstring wide(text.begin(), text.end());  // digits and signs only
@@ -79,7 +64,7 @@ static bool select_item(const Session &session, int id, const std::string &text)
 
 // Empties an edit box and types the text into it key by key; returns the
 // text the box shows afterwards.
-static std::string type_into(const Session &session, int id, const std::string &text)
+std::string type_into(const Session &session, int id, const std::string &text)
 {
     HWND edit = control(session, id);
     SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)"");
@@ -121,12 +106,10 @@ static HWND wait_save_dialog(const Session &session)
     return wait_for_window([&] { return find_owned_dialog(session.window, is_save_dialog); });
 }
 
-static HWND wait_message_box(HWND owner)
+HWND wait_message_box(HWND owner)
 {
     return wait_for_window([&] { return find_owned_dialog(owner, is_message_box); });
 }
-
-static std::string type_into(const Session &session, int id, const std::string &text);
 
 // Types "1" into every typed parameter that is still empty, so that the
 // Calculation command goes on to the save dialog.
@@ -140,7 +123,7 @@ static void fill_empty_entries(const ProgramCase &program, const Session &sessio
 }
 
 // Presses Calculation and waits for the save dialog.
-static HWND open_save_dialog(const ProgramCase &program, const Session &session)
+HWND open_save_dialog(const ProgramCase &program, const Session &session)
 {
     fill_empty_entries(program, session);
     if (!settle(session.window))
@@ -150,7 +133,7 @@ static HWND open_save_dialog(const ProgramCase &program, const Session &session)
 }
 
 // Types the name into the save dialog and presses its Save button.
-static void enter_file_name(HWND dialog, const std::string &path)
+void enter_file_name(HWND dialog, const std::string &path)
 {
     SendMessageA(GetDlgItem(dialog, 0x47c), WM_SETTEXT, 0, (LPARAM)path.c_str());
     press(dialog, IDOK);
@@ -167,7 +150,7 @@ static bool ends_silently(const Session &session, HWND dialog)
 
 // Answers the message box that should be open with OK; its text and caption
 // must be the given ones.
-static void expect_message(const ProgramCase &program, const Session &session, const std::string &what,
+void expect_message(const ProgramCase &program, const Session &session, const std::string &what,
                            const std::string &text, const std::string &caption)
 {
     HWND box = wait_message_box(session.window);
@@ -181,7 +164,7 @@ static void expect_message(const ProgramCase &program, const Session &session, c
     wait_until([&] { return !IsWindow(box); });
 }
 
-static std::string work_file(const char *name)
+std::string work_file(const char *name)
 {
     return settings.work + "\\" + name;
 }
@@ -202,7 +185,7 @@ void check_startup_state(const ProgramCase &program)
         texts_right = texts_right && std::to_wstring(program.list_first + i) == text;
     }
     check(texts_right, label(program, "degree list texts"));
-    check(SendMessageA(list, CB_GETCURSEL, 0, 0) == 0, label(program, "first degree selected"));
+    check(SendMessageA(list, CB_GETCURSEL, 0, 0) == program.default_item, label(program, "first degree selected"));
     check(is_checked(session, program.all_id) == 0 && (!program.normalize_id || is_checked(session, program.normalize_id) == 0),
           label(program, "check boxes clear"));
     check(window_text(control(session, program.calc_id)) == tr("Calculation", "計算実行"),
@@ -211,9 +194,9 @@ void check_startup_state(const ProgramCase &program)
 
 void check_file_case(const ProgramCase &program, const FileCase &file_case)
 {
-    std::string name = file_case.file_name;
+    std::string name = file_case.file_name;  // the expected file's name, ending ".xls"
     std::string what = "file " + name;
-    std::string path = work_file(name.c_str());
+    std::string path = work_file((name.substr(0, name.size() - 4) + program.extension).c_str());
     DeleteFileA(path.c_str());
 
     Session session(program);
@@ -239,6 +222,8 @@ void check_file_case(const ProgramCase &program, const FileCase &file_case)
                               ? "解は下記のファイルに保存されました;\n  " + path + "\nファイルをダブルクリックすると解を読めます."
                               : "The solution has been saved in the file\n  " + path +
                                     ".\nDouble click the file, then you can read the solution.";
+    if (std::string(program.extension) == ".txt")  // a text file names no spreadsheet
+        success = tr("The solution has been saved in the file\n  ", "解は下記のファイルに保存されました;\n  ") + path + ".";
     expect_message(program, session, what, success, tr("Success", "成功"));
 
     std::string actual, expected, detail;
@@ -263,19 +248,23 @@ void check_cancel(const ProgramCase &program)
 
 void check_refused_extension(const ProgramCase &program)
 {
-    std::string path = work_file("refused.txt");
+    // a ".txt" program refuses ".xls", the others ".txt"
+    bool text_file = std::string(program.extension) == ".txt";
+    std::string wrong = text_file ? ".xls" : ".txt";
+    std::string path = work_file(("refused" + wrong).c_str());
     DeleteFileA(path.c_str());
     Session session(program);
     HWND dialog = open_save_dialog(program, session);
     if (!dialog) {
-        check(false, label(program, ".txt name"), "no save dialog");
+        check(false, label(program, wrong + " name"), "no save dialog");
         return;
     }
     enter_file_name(dialog, path);
-    expect_message(program, session, ".txt name",
-                   tr("Assign a file with XLS extension.", "ファイルは拡張子 XLS を持つ必要があります."),
+    expect_message(program, session, wrong + " name",
+                   text_file ? tr("Assign a file with TXT extension.", "ファイルは拡張子 TXT を持つ必要があります.")
+                             : tr("Assign a file with XLS extension.", "ファイルは拡張子 XLS を持つ必要があります."),
                    tr("Error", "エラー"));
-    check(!file_exists(path), label(program, ".txt name: no file"));
+    check(!file_exists(path), label(program, wrong + " name: no file"));
 }
 
 void check_overwrite_declined(const ProgramCase &program)
@@ -488,7 +477,7 @@ void check_write_failure(const ProgramCase &program)
 }
 
 // The window that has the keyboard focus in the thread of window.
-static HWND focus_of(HWND window)
+HWND focus_of(HWND window)
 {
     GUITHREADINFO info;
     ZeroMemory(&info, sizeof info);
