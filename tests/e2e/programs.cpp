@@ -11,6 +11,7 @@ static const ParameterControl gould_entries[] = {{"a", 102}, {"b", 103}, {nullpt
 static const ParameterControl entry_v[] = {{"v", 102}, {nullptr, 0}};
 static const ParameterControl entry_a[] = {{"a", 102}, {nullptr, 0}};
 static const ParameterControl points_list[] = {{"m", 102}, {nullptr, 0}};
+static const ParameterControl order_box[] = {{"second_order", 106}, {nullptr, 0}};
 
 // name, titles, readme; degree list id, first item, items; About, Exit,
 // Calculation, all degrees, normalization; parameters
@@ -41,6 +42,11 @@ const ProgramCase programs[] = {
     {"fartuk00", "Lommel Polynomial", "ロンメル多項式", "FARTUK00.TXT", 101, 0, 101, 103, 104, 105, 106, 0, entry_a},
     {"kenvat00", "Ultraspherical Polynomial", "超球多項式", "KENVAT00.TXT", 101, 1, 101, 103, 104, 105, 106, 107,
      order_list_102},
+    // Stirling and Eulerian numbers, Stirling polynomials
+    {"quobit95", "Stirling Numbers", "スターリング数", "QUOBIT95.TXT", 101, 1, 100, 102, 103, 104, 105, 0, nullptr},
+    {"tovex98", "Eulerian Numbers", "オイラリアン数", "TOVEX98.TXT", 101, 1, 100, 102, 103, 104, 105, 0, order_box},
+    {"quobit00", "Stirling Polynomial", "スターリング多項式", "QUOBIT00.TXT", 101, 0, 101, 102, 103, 104, 105, 106,
+     nullptr},
 };
 
 const BusyCase busy_cases[] = {
