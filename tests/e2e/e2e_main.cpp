@@ -13,6 +13,7 @@
 #include "scenarios.h"
 #include "scenarios_exact_numbers.h"
 #include "scenarios_mirgol95_jaskel02.h"
+#include "scenarios_kept_state.h"
 
 // Reads one line of the file-case table:
 //   program language degree all-degrees normalize [name=value ...]
@@ -100,6 +101,7 @@ static void run_shell_scenarios(const ProgramCase &program)
     check_missing_readme(program);
     check_exit_and_close_box(program);
     check_second_instance(program);
+    check_kept_state(program);
 }
 
 int main(int argc, char **argv)

@@ -13,6 +13,7 @@ static const ParameterControl entry_a[] = {{"a", 102}, {nullptr, 0}};
 static const ParameterControl points_list[] = {{"m", 102}, {nullptr, 0}};
 static const ParameterControl exact_numbers_box[] = {{"exact", 106}, {nullptr, 0}};
 static const ParameterControl start_values[] = {{"p", 102}, {"q", 103}, {nullptr, 0}};
+static const ParameterControl order_box[] = {{"second_order", 106}, {nullptr, 0}};
 
 // name, titles, readme; degree list id, first item, items; About, Exit,
 // Calculation, all degrees, normalization; parameters
@@ -54,6 +55,11 @@ const ProgramCase programs[] = {
      0, start_values, 100},
     {"jaskel02", "Primitive Polynomial", "原始多項式", "JASKEL02.TXT", 101, 1, 1000, 102, 103, 104, 105, 0, nullptr, 0,
      ".txt"},
+    // Stirling and Eulerian numbers, Stirling polynomials
+    {"quobit95", "Stirling Numbers", "スターリング数", "QUOBIT95.TXT", 101, 1, 100, 102, 103, 104, 105, 0, nullptr},
+    {"tovex98", "Eulerian Numbers", "オイラリアン数", "TOVEX98.TXT", 101, 1, 100, 102, 103, 104, 105, 0, order_box},
+    {"quobit00", "Stirling Polynomial", "スターリング多項式", "QUOBIT00.TXT", 101, 0, 101, 102, 103, 104, 105, 106,
+     nullptr},
 };
 
 const BusyCase busy_cases[] = {

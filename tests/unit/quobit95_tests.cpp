@@ -1,0 +1,132 @@
+// The Stirling numbers of the first and second kind.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "calc_state.h"
+#include "falling_factorial.h"
+#include "file_capture.h"
+#include "reference_rows.h"
+#include "stirling_numbers.h"
+
+// Both rows of n as the driver computes them, one n or the ascending run
+// 1..n of all rows.
+static void compute_row(int n, int all)
+{
+    output_all_degrees = all;
+    if (all)
+        for (int m = 1; m <= n; m++) {
+            compute_table_first_kind(m);
+            compute_table_second_kind(m);
+        }
+    else {
+        compute_table_first_kind(n);
+        compute_table_second_kind(n);
+    }
+    output_all_degrees = 0;
+}
+
+// Every step of either recurrence adds two terms of one sign, each rounded
+// once: at most 2n units of 2^-64 relative after n steps.
+static long double bound(int n)
+{
+    return 2 * n * ldexpl(1.0L, -64);
+}
+
+// The rows n = 1..30, 35, 40, ..., 100 and 99, every k.
+TEST(StirlingNumbers, RowsAgainstExactIntegers)
+{
+    ReferenceRows rows = read_reference_rows(QUOBIT95_REFERENCES, 2);
+    ASSERT_EQ(1509u, rows.size());
+    int misprinted = 0;
+    for (int all : {0, 1})
+        for (int n = 1; n <= 100; n++) {
+            if (!rows.count({n, 1}))
+                continue;
+            compute_row(n, all);
+            for (int k = 1; k <= n; k++) {
+                const std::vector<ReferenceCell> &exact = rows.at({n, k});
+                EXPECT_NEAR(1.0L, first_kind_out[k] / exact[0].value, bound(n)) << "s(" << n << "," << k << ")";
+                EXPECT_NEAR(1.0L, second_kind_row[k] / exact[1].value, bound(n)) << "S(" << n << "," << k << ")";
+                misprinted += printed_cell(first_kind_out[k]) != exact[0].printed;
+                misprinted += printed_cell(second_kind_row[k]) != exact[1].printed;
+            }
+        }
+    EXPECT_EQ(0, misprinted);
+}
+
+// s(n,1) = (-1)^(n-1) (n-1)!, s(n,n-1) = -n(n-1)/2, S(n,2) = 2^(n-1) - 1,
+// S(n,n-1) = n(n-1)/2; exact while the integers fit the 64-bit mantissa.
+TEST(StirlingNumbers, ClosedFormsOfTheOuterColumns)
+{
+    long double factorial = 1;  // (n-1)!, exact up to n = 26
+    for (int n = 2; n <= 100; n++) {
+        factorial *= n - 1;
+        compute_row(n, 0);
+        long double tolerance = n <= 21 ? 0 : bound(n) + n * ldexpl(1.0L, -64);
+        EXPECT_NEAR(1.0L, first_kind_out[1] / ((n % 2 ? 1 : -1) * factorial), tolerance) << n;
+        EXPECT_EQ(-(long double)n * (n - 1) / 2, first_kind_out[n - 1]) << n;
+        EXPECT_EQ(1.0L, first_kind_out[n]) << n;
+        EXPECT_EQ(0.0L, first_kind_out[0]) << n;
+        EXPECT_NEAR(1.0L, second_kind_row[2] / (ldexpl(1.0L, n - 1) - 1), bound(n)) << n;
+        EXPECT_EQ((long double)n * (n - 1) / 2, second_kind_row[n - 1]) << n;
+        EXPECT_EQ(1.0L, second_kind_row[1]) << n;
+        EXPECT_EQ(1.0L, second_kind_row[n]) << n;
+    }
+}
+
+TEST(FallingFactorial, ExpandsIntoFirstKindStirlingNumbers)
+{
+    long double row[TABLE_SLOTS] = {0}, work[TABLE_SLOTS];
+    expand_falling_factorial(row, work, TABLE_SLOTS, 0);  // n <= 1 leaves [0, 1]
+    EXPECT_EQ(0.0L, row[0]);
+    EXPECT_EQ(1.0L, row[1]);
+    for (long double &r : row)
+        r = 0;
+    expand_falling_factorial(row, work, TABLE_SLOTS, 4);  // x(x-1)(x-2)(x-3) = x^4 - 6x^3 + 11x^2 - 6x
+    const long double expected[] = {0, -6, 11, -6, 1};
+    for (int k = 0; k < 5; k++)
+        EXPECT_EQ(expected[k], row[k]) << k;
+    for (int k = 5; k < TABLE_SLOTS; k++)
+        EXPECT_EQ(0.0L, row[k]) << k;
+}
+
+// The one-step road of all rows and the rebuilt road of one n compute the
+// same numbers, in whatever order the runs come: one n rebuilds both rows,
+// all rows restart at n = 1.
+TEST(StirlingNumbersFile, RunsInAnyOrderGiveTheNumbersOfAFreshProgram)
+{
+    std::string single = capture_tables(37, 0, 0, 0);
+    std::string all = capture_tables(60, 1, 0, 0);
+    std::string small_all = capture_tables(5, 1, 0, 0);
+    EXPECT_EQ(single, capture_tables(37, 0, 0, 0));
+    EXPECT_EQ(all, capture_tables(60, 1, 0, 0));
+    capture_tables(80, 0, 0, 0);  // the kept rows now hold row 80
+    EXPECT_EQ(small_all, capture_tables(5, 1, 0, 0));
+    // every block of the all-rows file is the block of that n alone
+    const std::string title = "STIRLING NUMBERS\r\n";
+    for (int n : {1, 2, 3, 21, 37, 60}) {
+        std::string block = capture_tables(n, 0, 0, 0).substr(title.size());
+        EXPECT_NE(std::string::npos, all.find(block)) << n;
+    }
+    EXPECT_EQ(std::string::npos, all.find("s(0,k)"));
+    EXPECT_EQ(60u, count_occurrences(all, "\r\nk\ts("));
+}
+
+TEST(StirlingNumbersFile, RowThreeAndTheJapaneseTitle)
+{
+    EXPECT_EQ("STIRLING NUMBERS\r\n"
+              "\r\nk\ts(3,k)\tS(3,k)\r\n"
+              " 1\t   2.00000000E+00\t   1.00000000E+00\r\n"
+              " 2\t  -3.00000000E+00\t   3.00000000E+00\r\n"
+              " 3\t   1.00000000E+00\t   1.00000000E+00\r\n",
+              capture_tables(3, 0, 0, 0));
+    // スターリング数
+    EXPECT_EQ("\x83\x58\x83\x5e\x81\x5b\x83\x8a\x83\x93\x83\x4f\x90\x94\r\n"
+              "\r\nk\ts(1,k)\tS(1,k)\r\n"
+              " 1\t   1.00000000E+00\t   1.00000000E+00\r\n",
+              capture_tables(1, 1, 0, 1));
+    std::string last = capture_tables(100, 0, 0, 0);
+    EXPECT_NE(std::string::npos, last.find(" 1\t -9.33262154E+155\t   1.00000000E+00\r\n"));
+}
