@@ -11,6 +11,7 @@
 
 #include "driver_tools.h"
 #include "scenarios.h"
+#include "scenarios_kept_rows.h"
 
 // Reads one line of the file-case table:
 //   program language degree all-degrees normalize [name=value ...]
@@ -96,6 +97,7 @@ static void run_shell_scenarios(const ProgramCase &program)
     check_missing_readme(program);
     check_exit_and_close_box(program);
     check_second_instance(program);
+    check_calculations_in_one_run(program);
 }
 
 int main(int argc, char **argv)

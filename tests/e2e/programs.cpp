@@ -11,6 +11,7 @@ static const ParameterControl gould_entries[] = {{"a", 102}, {"b", 103}, {nullpt
 static const ParameterControl entry_v[] = {{"v", 102}, {nullptr, 0}};
 static const ParameterControl entry_a[] = {{"a", 102}, {nullptr, 0}};
 static const ParameterControl points_list[] = {{"m", 102}, {nullptr, 0}};
+static const ParameterControl factorial_kinds[] = {{"kind", 106}, {nullptr, 0}};
 
 // name, titles, readme; degree list id, first item, items; About, Exit,
 // Calculation, all degrees, normalization; parameters
@@ -41,11 +42,18 @@ const ProgramCase programs[] = {
     {"fartuk00", "Lommel Polynomial", "ロンメル多項式", "FARTUK00.TXT", 101, 0, 101, 103, 104, 105, 106, 0, entry_a},
     {"kenvat00", "Ultraspherical Polynomial", "超球多項式", "KENVAT00.TXT", 101, 1, 101, 103, 104, 105, 106, 107,
      order_list_102},
+    {"nusk00", "Bell Polynomial", "ベル多項式", "NUSK00.TXT", 101, 0, 101, 102, 103, 104, 105, 0, nullptr},
+    {"gustre00", "Expansion of Factorial Polynomial", "階乗多項式の展開", "GUSTRE00.TXT", 101, 1, 100, 102, 103, 104,
+     105, 0, factorial_kinds},
+    {"zolvin01", "Bernoulli Polynomial of the 2nd Kind", "第二種ベルヌーイ多項式", "ZOLVIN01.TXT", 101, 0, 101, 102, 103,
+     104, 105, 0, nullptr},
 };
 
 const BusyCase busy_cases[] = {
     {"pabri00", 100, "a=10 b=10 all=1", 189, 109, "pabri00_en_100_1_0_a=10_b=10.xls"},
     {"pomrel95", 30, "kind=1 all=1", 115, 109, "pomrel95_en_30_1_0_kind=1.xls"},
+    {"gustre00", 100, "kind=2 all=1", 301, 116, "gustre00_en_100_1_0_kind=2.xls"},
+    {"zolvin01", 100, "all=1", 199, 56, "zolvin01_en_100_1_0.xls"},
 };
 
 const int busy_case_count = sizeof busy_cases / sizeof busy_cases[0];
