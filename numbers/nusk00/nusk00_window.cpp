@@ -70,9 +70,10 @@ void draw_formula(HDC dc)
     draw_small_text(dc, x2 + 15, 37, "s = 0");
 
     int half = head.cy / 2;
-    int x = draw_bold_text_above(dc, x2 + 42, half + 17, "(-1)", 18);
-    draw_sized_bold_text(dc, x, 3, "s", 10);
-    x = draw_bold_text_above(dc, x, half + 17, "  (m-s)", 18);
+    // the exponent s of (-1) goes on after "  (m-s)", whose opaque blanks it overlaps
+    int sign_end = draw_bold_text_above(dc, x2 + 42, half + 17, "(-1)", 18);
+    int x = draw_bold_text_above(dc, sign_end, half + 17, "  (m-s)", 18);
+    draw_sized_bold_text(dc, sign_end, 3, "s", 10);
     draw_sized_bold_text(dc, x, 3, "n", 10);
     draw_bold_text(dc, x2 + 52, half + 22, "s! (m-s)!", 18);
     draw_fraction_bar(dc, x2 + 39, half + 20, x - x2 - 29);

@@ -71,8 +71,12 @@ static bool choose_degree(HWND window, int id, int degree)
 static bool calculate(const ProgramCase &program, HWND window, const RunStep &step, const std::string &path)
 {
     bool made = choose_degree(window, program.list_id, step.degree) && set_button(window, program.all_id, step.all);
-    if (step.kind >= 0)
-        made = made && set_button(window, program.parameters[0].id + step.kind, 1);
+    if (step.kind >= 0) {  // the chosen radio button checked, the other two cleared
+        int first = program.parameters[0].id;
+        made = made && set_button(window, first + step.kind, 1);
+        for (int other = 0; other < 3; other++)
+            made = made && (other == step.kind || checked(window, first + other) == 0);
+    }
     if (!made || !settle(window))
         return false;
     click(window, program.calc_id);
