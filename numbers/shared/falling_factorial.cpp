@@ -18,3 +18,13 @@ void expand_falling_factorial(long double *row, long double *work, int length, i
             row[j] = work[j];
     }
 }
+
+void next_falling_factorial(const long double *row, long double *next, int i)
+{
+    for (int j = 1; j <= i - 1; j++) {
+        long double product = (long double)(i - 1) * row[j];
+        next[j] = row[j - 1] - product;
+    }
+    next[0] = 0.0L;
+    next[i] = 1.0L;
+}

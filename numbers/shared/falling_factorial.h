@@ -10,3 +10,10 @@
 // here). For n <= 1 the row is left as [0, 1]. Exact integers while they fit
 // the 64-bit mantissa (n <= 21), rounded beyond. Domain: 0 <= n < length.
 void expand_falling_factorial(long double *row, long double *work, int length, int n);
+
+// One step of the same product: next[0..i] = the coefficients of
+// row(x)(x-(i-1)), row holding those of x(x-1)...(x-(i-2)), i >= 2:
+// next[j] = row[j-1] - (i-1) row[j] for j = 1..i-1, next[0] = 0, next[i] = 1.
+// The two terms have the same sign (the signs of s(i,j) alternate), so the
+// step never cancels. row is left as it was.
+void next_falling_factorial(const long double *row, long double *next, int i);

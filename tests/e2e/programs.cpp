@@ -14,6 +14,7 @@ static const ParameterControl points_list[] = {{"m", 102}, {nullptr, 0}};
 static const ParameterControl exact_numbers_box[] = {{"exact", 106}, {nullptr, 0}};
 static const ParameterControl start_values[] = {{"p", 102}, {"q", 103}, {nullptr, 0}};
 static const ParameterControl order_box[] = {{"second_order", 106}, {nullptr, 0}};
+static const ParameterControl factorial_kinds[] = {{"kind", 106}, {nullptr, 0}};
 
 // name, titles, readme; degree list id, first item, items; About, Exit,
 // Calculation, all degrees, normalization; parameters
@@ -60,11 +61,18 @@ const ProgramCase programs[] = {
     {"tovex98", "Eulerian Numbers", "オイラリアン数", "TOVEX98.TXT", 101, 1, 100, 102, 103, 104, 105, 0, order_box},
     {"quobit00", "Stirling Polynomial", "スターリング多項式", "QUOBIT00.TXT", 101, 0, 101, 102, 103, 104, 105, 106,
      nullptr},
+    {"nusk00", "Bell Polynomial", "ベル多項式", "NUSK00.TXT", 101, 0, 101, 102, 103, 104, 105, 0, nullptr},
+    {"gustre00", "Expansion of Factorial Polynomial", "階乗多項式の展開", "GUSTRE00.TXT", 101, 1, 100, 102, 103, 104,
+     105, 0, factorial_kinds},
+    {"zolvin01", "Bernoulli Polynomial of the 2nd Kind", "第二種ベルヌーイ多項式", "ZOLVIN01.TXT", 101, 0, 101, 102, 103,
+     104, 105, 0, nullptr},
 };
 
 const BusyCase busy_cases[] = {
     {"pabri00", 100, "a=10 b=10 all=1", 189, 109, "pabri00_en_100_1_0_a=10_b=10.xls"},
     {"pomrel95", 30, "kind=1 all=1", 115, 109, "pomrel95_en_30_1_0_kind=1.xls"},
+    {"gustre00", 100, "kind=2 all=1", 301, 116, "gustre00_en_100_1_0_kind=2.xls"},
+    {"zolvin01", 100, "all=1", 199, 56, "zolvin01_en_100_1_0.xls"},
 };
 
 const int busy_case_count = sizeof busy_cases / sizeof busy_cases[0];

@@ -6,6 +6,7 @@
 
 #include "driver_tools.h"
 #include "scenario_tools.h"
+#include "scenarios_kept_rows.h"
 
 DriverSettings settings;
 
@@ -635,6 +636,7 @@ void check_busy_box(const ProgramCase &program, const BusyCase &busy)
     bool shown = wait_until([&] { return red_pixels(session.window, busy.box_left, busy.box_top) > 1000; });
     check(shown, label(program, what + ": shown while the tables are written"),
           std::to_string(red_pixels(session.window, busy.box_left, busy.box_top)) + " red pixels");
+    check_window_band(program, session.window, true);
 
     // let the rest of the file through
     FILE *go = fopen((base + ".go").c_str(), "wb");
@@ -649,6 +651,7 @@ void check_busy_box(const ProgramCase &program, const BusyCase &busy)
         check(red_pixels(session.window, busy.box_left, busy.box_top) == 0,
               label(program, what + ": gone when the calculation ends"));
         press(box, IDOK);
+        check_window_band(program, session.window, false);
     }
     std::string written, expected, detail;
     wait_until([&] { return file_exists(base + ".out"); });
