@@ -105,12 +105,12 @@ int toggle_check_box(HWND box);          // flips a check box, returns its new s
 void detect_language(HWND window);
 void detect_os_version();
 
-// Calculation driver (calc_driver.cpp).
+// Calculation driver of the programs with a degree list (degree_driver.cpp).
 void on_calculate(HWND window);
 void save_solution(HWND window);
 // save_solution for the tables up to degree n instead of the selected degree
 void save_solution_for_degree(HWND window, int n);
-// The pieces of save_solution, for the programs that have a driver of their own:
+// The pieces of save_solution (calc_driver.cpp), for the programs that have a driver of their own:
 int ask_file_name(HWND window, char *path);  // the save dialog; 0 when cancelled or failed (reported)
 // the drive, space (estimate + 1000 bytes) and ".xls" tests, in this order; 0 when one failed (reported)
 int target_is_acceptable(HWND window, const char *path, long estimate);
