@@ -99,7 +99,7 @@ void toggle_output_all();
 void toggle_normalize();
 void on_toggle_output_all(HWND window);  // command forms of the two toggles
 void on_toggle_normalize(HWND window);
-int toggle_check_box(HWND box);          // flips a check box, returns its new state
+int toggle_check_box(HWND box);          // flips a check box, returns its new state (check_box.cpp)
 
 // Language and Windows kind (language.cpp).
 void detect_language(HWND window);

@@ -9,6 +9,7 @@
 #include "calc_state.h"
 #include "clipboard_list.h"
 #include "file_capture.h"
+#include "hover_label.h"
 #include "factor_expansion.h"
 
 TEST(NumberText, LengthAndExponentLimits)
@@ -345,4 +346,30 @@ TEST(ResultFile, HundredRowsAndEstimate)
     EXPECT_EQ(1u, count_occurrences(bytes, " Z^50\t   1.00891345E+29\r\n"));  // C(100,50)
     EXPECT_EQ(100 * 150 + 1000, expansion_size_estimate());
     EXPECT_LT((long)bytes.size(), expansion_size_estimate());
+}
+
+// The background under a hover label is saved in rows of 130 pixels: a
+// wider label (a substituted font) is cut to that width, never drawn beyond
+// what was saved.
+TEST(HoverLabel, CutToTheSavedBackground)
+{
+    struct Case {
+        LabelBox wanted, expected;
+    } cases[] = {
+        {{18, 52, 60, 70}, {18, 52, 60, 70}},      // "Expand" in a 14-pixel font
+        {{0, 0, 129, 31}, {0, 0, 129, 31}},        // exactly the saved size
+        {{10, 40, 140, 60}, {10, 40, 139, 60}},    // 131 columns
+        {{114, 52, 900, 70}, {114, 52, 243, 70}},  // far too wide
+        {{5, 5, 20, 80}, {5, 5, 20, 36}},          // too tall
+        {{5, 5, 4, 4}, {5, 5, 4, 4}},              // empty
+    };
+    for (const Case &c : cases) {
+        LabelBox box = savable_label_box(c.wanted);
+        EXPECT_EQ(c.expected.left, box.left);
+        EXPECT_EQ(c.expected.top, box.top);
+        EXPECT_EQ(c.expected.right, box.right);
+        EXPECT_EQ(c.expected.bottom, box.bottom);
+        EXPECT_LE(box.right - box.left + 1, HOVER_SAVE_WIDTH);
+        EXPECT_LE(box.bottom - box.top + 1, HOVER_SAVE_ROWS);
+    }
 }
