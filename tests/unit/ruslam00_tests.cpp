@@ -373,3 +373,36 @@ TEST(HoverLabel, CutToTheSavedBackground)
         EXPECT_LE(box.bottom - box.top + 1, HOVER_SAVE_ROWS);
     }
 }
+
+static std::string read_bytes(const std::string &path)
+{
+    std::string bytes;
+    FILE *file = fopen(path.c_str(), "rb");
+    if (!file)
+        return bytes;
+    int c;
+    while ((c = fgetc(file)) != EOF)
+        bytes.push_back((char)c);
+    fclose(file);
+    return bytes;
+}
+
+// The clipboard texts and result files of the end-to-end tests, made with
+// exact rational arithmetic by tools/make_ruslam00_references.py.
+TEST(ResultFile, ExactReferences)
+{
+    struct Case {
+        const char *name;
+        int complex_mode, japanese;
+    } cases[] = {
+        {"real_one", 0, 0},         {"real_two", 0, 0},      {"fraction", 0, 0},
+        {"complex_conjugate", 1, 0}, {"complex_mixed", 1, 0}, {"hundred", 0, 0},
+        {"japanese_complex", 1, 1},
+    };
+    for (const Case &c : cases) {
+        std::string base = std::string(RUSLAM00_REFERENCES) + "/" + c.name;
+        std::string text = read_bytes(base + ".txt"), expected = read_bytes(base + ".xls");
+        ASSERT_FALSE(text.empty() || expected.empty()) << base;
+        EXPECT_EQ(expected, file_of(text, c.complex_mode, c.japanese)) << c.name;
+    }
+}
