@@ -17,8 +17,8 @@ int check_number_text(const char *text, int ok)
     char digits[PATH_BUF_SIZE];
     memset(digits, 0, sizeof digits);
     strncpy(digits, exponent + 1, CELL_TEXT_LIMIT);
-    double value = atof(digits);
-    if (value < -EXPONENT_LIMIT || value > EXPONENT_LIMIT)
+    double value = atof(digits), limit = EXPONENT_LIMIT;
+    if (value < -limit || value > limit)
         return FIELD_EXPONENT_RANGE;
     return ok;
 }
@@ -26,8 +26,9 @@ int check_number_text(const char *text, int ok)
 // Copies at most CELL_TEXT_LIMIT characters of text[0..count) into out (PATH_BUF_SIZE bytes).
 static void copy_part(char *out, const char *text, size_t count)
 {
+    size_t limit = CELL_TEXT_LIMIT;
     memset(out, 0, PATH_BUF_SIZE);
-    memcpy(out, text, count < CELL_TEXT_LIMIT ? count : CELL_TEXT_LIMIT);
+    memcpy(out, text, count < limit ? count : limit);
 }
 
 int classify_number_field(const char *text)

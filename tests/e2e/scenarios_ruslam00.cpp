@@ -455,6 +455,12 @@ static void check_hover_labels(const Expander &expander)
         before = now;
         return same;
     });
+    // Wine reports a Windows after 2000 (kind 5): the buttons of the cream "X" set
+    POINT face = {15 + 3, GetSystemMetrics(SM_CYBORDER) + 3};
+    ClientToScreen(expander.window, &face);
+    RECT face_pixel = {face.x, face.y, face.x + 1, face.y + 1};
+    check(screen_pixels(face_pixel)[0] == 0xECE9D8, label("the buttons of the cream set"),
+          std::to_string(screen_pixels(face_pixel)[0]));
     int top = window.top + GetSystemMetrics(SM_CYBORDER) + GetSystemMetrics(SM_CYCAPTION) + 32;
     const int label_x[4] = {17, 49, 81, 113};
     const char *names[4] = {"Expand", "About", "Help", "Exit"};
