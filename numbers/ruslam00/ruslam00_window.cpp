@@ -128,8 +128,8 @@ void draw_labels(HDC dc)
     }
     HFONT handle = CreateFontIndirectA(&font);
     HGDIOBJ old_font = SelectObject(dc, handle);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetTextColor(dc, text_color);
+    SetBkColor(dc, back_color);
     SetBkMode(dc, OPAQUE);
     const char *text = choose_text("Complex number", "複素数データ");
     TextOutA(dc, x, y, text, lstrlenA(text));

@@ -461,6 +461,15 @@ static void check_hover_labels(const Expander &expander)
     RECT face_pixel = {face.x, face.y, face.x + 1, face.y + 1};
     check(screen_pixels(face_pixel)[0] == 0xECE9D8, label("the buttons of the cream set"),
           std::to_string(screen_pixels(face_pixel)[0]));
+    // the check box's caption is painted beside it: dark text on the button face
+    POINT caption = {204, 2};
+    ClientToScreen(expander.window, &caption);
+    RECT caption_area = {caption.x, caption.y, caption.x + 90, caption.y + 16};
+    std::vector<COLORREF> caption_pixels = screen_pixels(caption_area);
+    size_t dark = 0;
+    for (COLORREF p : caption_pixels)
+        dark += p == 0;
+    check(dark > 40, label("the check box's caption is painted"), std::to_string(dark));
     int top = window.top + GetSystemMetrics(SM_CYBORDER) + GetSystemMetrics(SM_CYCAPTION) + 32;
     const int label_x[4] = {17, 49, 81, 113};
     const char *names[4] = {"Expand", "About", "Help", "Exit"};
