@@ -22,13 +22,15 @@ endif()
 
 include_directories(${CMAKE_SOURCE_DIR}/shell ${CMAKE_SOURCE_DIR}/orthopoly/shared)
 
-# add_suite_program(name dir TABLES files... WINDOW files... SHARED libs... WINDOW_SHARED libs...)
+# add_suite_program(name dir [OWN_FRAME] TABLES files... WINDOW files... SHARED libs... WINDOW_SHARED libs...)
 #   SHARED:        object libraries linked into the tables (native tests too) and the program
 #   WINDOW_SHARED: object libraries of Win32 code linked into the program only
+#   OWN_FRAME:     the program has its own entry, window procedure and About dialog and
+#                  takes only the shell's services; it has no readme text beside it
 #   <name>_tables: the Windows-free table code (compute_table, write_table)
 #   <NAME>.EXE:    on Windows, the program with its resources, and its readme beside it
 function(add_suite_program name dir)
-  cmake_parse_arguments(P "" "" "TABLES;WINDOW;SHARED;WINDOW_SHARED" ${ARGN})
+  cmake_parse_arguments(P "OWN_FRAME" "" "TABLES;WINDOW;SHARED;WINDOW_SHARED" ${ARGN})
   string(TOUPPER ${name} upper)
   list(TRANSFORM P_TABLES PREPEND ${CMAKE_SOURCE_DIR}/${dir}/)
   list(TRANSFORM P_WINDOW PREPEND ${CMAKE_SOURCE_DIR}/${dir}/)
@@ -41,7 +43,10 @@ function(add_suite_program name dir)
   set_property(GLOBAL PROPERTY ${name}_objects "${objects}")
   set_property(GLOBAL PROPERTY ${name}_dir ${CMAKE_SOURCE_DIR}/${dir})
   if(WIN32)
-    set(window_objects $<TARGET_OBJECTS:shell_window>)
+    set(window_objects $<TARGET_OBJECTS:shell_services>)
+    if(NOT P_OWN_FRAME)
+      list(APPEND window_objects $<TARGET_OBJECTS:shell_window>)
+    endif()
     foreach(lib ${P_WINDOW_SHARED})
       list(APPEND window_objects $<TARGET_OBJECTS:${lib}>)
     endforeach()
@@ -53,8 +58,10 @@ function(add_suite_program name dir)
     target_link_libraries(${name} PRIVATE gdi32 comdlg32 advapi32)
     set_target_properties(${name} PROPERTIES OUTPUT_NAME ${upper} SUFFIX ".EXE"
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-    add_custom_command(TARGET ${name} POST_BUILD COMMAND ${CMAKE_COMMAND} -E copy
-      ${CMAKE_SOURCE_DIR}/${dir}/${upper}.TXT ${CMAKE_BINARY_DIR}/bin/${upper}.TXT)
+    if(NOT P_OWN_FRAME)
+      add_custom_command(TARGET ${name} POST_BUILD COMMAND ${CMAKE_COMMAND} -E copy
+        ${CMAKE_SOURCE_DIR}/${dir}/${upper}.TXT ${CMAKE_BINARY_DIR}/bin/${upper}.TXT)
+    endif()
   endif()
 endfunction()
 

@@ -13,6 +13,9 @@ packages=(
     xvfb x11-utils x11-apps imagemagick              # a virtual display and screenshots
     locales                                          # the ja_JP locale for Japanese mode
     python3                                          # generators of stored tables, checked by tests
+    python3-pil python3-reportlab fonts-dejavu-core  # ruslam00's pictures and PDF manuals, drawn in the build
+    poppler-utils                                    # pdftotext: the manuals' test
+    clang libclang-rt-14-dev                         # libFuzzer with ASan and UBSan: the clipboard reader's fuzz test
 )
 
 sudo_cmd=()

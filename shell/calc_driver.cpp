@@ -1,5 +1,5 @@
-// The road of one calculation: save dialog, drive, space and extension
-// tests, the tables written into the file, and the closing message.
+// The pieces of the road of one calculation: the save dialog, the drive,
+// space and extension tests, the result file and the closing message.
 #include "shell.h"
 
 #include <commdlg.h>
@@ -12,12 +12,6 @@ static void show_message(HWND window, const char *text_en, const char *text_ja, 
                          const char *caption_ja, UINT icon)
 {
     MessageBoxA(window, choose_text(text_en, text_ja), choose_text(caption_en, caption_ja), icon);
-}
-
-void on_calculate(HWND window)
-{
-    degree = (int)SendMessageA(combo_degree, CB_GETCURSEL, 0, 0) + program_info.list_first;
-    save_solution(window);
 }
 
 // Asks for the file name into path (PATH_BUF_SIZE bytes). Returns 0 when the
@@ -121,25 +115,6 @@ FILE *begin_result_file(HWND window, char *path, long estimate)
     UpdateWindow(window);
     SetCursor(LoadCursorA(NULL, IDC_WAIT));
     return file;
-}
-
-void save_solution(HWND window)
-{
-    save_solution_for_degree(window, degree);
-}
-
-void save_solution_for_degree(HWND window, int n)
-{
-    char path[PATH_BUF_SIZE];
-    FILE *file = begin_result_file(window, path, table_spec.estimate_bytes(n, output_all_degrees));
-    if (file == NULL)
-        return;
-
-    write_tables(file, n, output_all_degrees);
-
-    SetCursor(LoadCursorA(NULL, IDC_ARROW));
-    if (close_result_file(window, file, path))
-        report_success(window, path);
 }
 
 int is_unusable_drive(const char *root)

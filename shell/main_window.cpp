@@ -230,13 +230,6 @@ void on_exit(HWND)
     release_resources();
 }
 
-int toggle_check_box(HWND box)
-{
-    int checked = (int)SendMessageA(box, BM_GETCHECK, 0, 0);
-    SendMessageA(box, BM_SETCHECK, !checked, 0);
-    return !checked;
-}
-
 void toggle_output_all()
 {
     output_all_degrees = toggle_check_box(chk_output_all);

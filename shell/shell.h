@@ -99,18 +99,18 @@ void toggle_output_all();
 void toggle_normalize();
 void on_toggle_output_all(HWND window);  // command forms of the two toggles
 void on_toggle_normalize(HWND window);
-int toggle_check_box(HWND box);          // flips a check box, returns its new state
+int toggle_check_box(HWND box);          // flips a check box, returns its new state (check_box.cpp)
 
 // Language and Windows kind (language.cpp).
 void detect_language(HWND window);
 void detect_os_version();
 
-// Calculation driver (calc_driver.cpp).
+// Calculation driver of the programs with a degree list (degree_driver.cpp).
 void on_calculate(HWND window);
 void save_solution(HWND window);
 // save_solution for the tables up to degree n instead of the selected degree
 void save_solution_for_degree(HWND window, int n);
-// The pieces of save_solution, for the programs that have a driver of their own:
+// The pieces of save_solution (calc_driver.cpp), for the programs that have a driver of their own:
 int ask_file_name(HWND window, char *path);  // the save dialog; 0 when cancelled or failed (reported)
 // the drive, space (estimate + 1000 bytes) and extension (".xls", or the ending of the
 // program's file kind) tests, in this order; 0 when one failed (reported)

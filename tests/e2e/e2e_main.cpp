@@ -15,6 +15,7 @@
 #include "scenarios_mirgol95_jaskel02.h"
 #include "scenarios_kept_state.h"
 #include "scenarios_kept_rows.h"
+#include "scenarios_ruslam00.h"
 
 // Reads one line of the file-case table:
 //   program language degree all-degrees normalize [name=value ...]
@@ -132,6 +133,8 @@ int main(int argc, char **argv)
             if (only.empty() || only == programs[i].name)
                 run_shell_scenarios(programs[i]);
         run_file_cases(cases, only);
+        if (only.empty() || only == "ruslam00")
+            run_ruslam00_scenarios(cases);
     }
     printf("%d passed, %d failed\n", checks_passed(), checks_failed());
     return checks_failed() == 0 ? 0 : 1;
