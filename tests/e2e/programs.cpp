@@ -11,6 +11,7 @@ static const ParameterControl gould_entries[] = {{"a", 102}, {"b", 103}, {nullpt
 static const ParameterControl entry_v[] = {{"v", 102}, {nullptr, 0}};
 static const ParameterControl entry_a[] = {{"a", 102}, {nullptr, 0}};
 static const ParameterControl points_list[] = {{"m", 102}, {nullptr, 0}};
+static const ParameterControl q_binomial_inputs[] = {{"q", 101}, {"m", 103}, {nullptr, 0}};
 
 // name, titles, readme; degree list id, first item, items; About, Exit,
 // Calculation, all degrees, normalization; parameters
@@ -41,6 +42,8 @@ const ProgramCase programs[] = {
     {"fartuk00", "Lommel Polynomial", "ロンメル多項式", "FARTUK00.TXT", 101, 0, 101, 103, 104, 105, 106, 0, entry_a},
     {"kenvat00", "Ultraspherical Polynomial", "超球多項式", "KENVAT00.TXT", 101, 1, 101, 103, 104, 105, 106, 107,
      order_list_102},
+    {"duvest95", "q-Binomial Coefficient", "q 二項係数", "DUVEST95.TXT", 102, 1, 200, 105, 107, 108, 0, 0,
+     q_binomial_inputs},
 };
 
 const BusyCase busy_cases[] = {

@@ -21,33 +21,17 @@ static std::string upper(const char *name)
     return text;
 }
 
-static std::string exe_path(const ProgramCase &program)
+std::string exe_path(const ProgramCase &program)
 {
     return settings.bin + "\\" + upper(program.name) + ".EXE";
 }
 
-static std::string label(const ProgramCase &program, const std::string &what)
+std::string label(const ProgramCase &program, const std::string &what)
 {
     return std::string(program.name) + (settings.japanese ? " (ja): " : ": ") + what;
 }
 
-// A program started for one scenario and ended when it is done.
-struct Session {
-    Running running;
-    HWND window = NULL;
-
-    Session(const ProgramCase &program, const std::string &path)
-    {
-        if (!start_process(path, running))
-            return;
-        std::string title = tr(program.title_en, program.title_ja);
-        window = wait_for_window([&] { return find_main_window(running, title); });
-    }
-    explicit Session(const ProgramCase &program) : Session(program, exe_path(program)) {}
-    ~Session() { end_process(running); }
-};
-
-static HWND control(const Session &session, int id) { return GetDlgItem(session.window, id); }
+HWND control(const Session &session, int id) { return GetDlgItem(session.window, id); }
 
 static int is_checked(const Session &session, int id)
 {
@@ -65,7 +49,7 @@ static bool set_check(const Session &session, int id, int state)
 
 // Chooses the list item with the given text, as a user's choice does: the
 // selection changes and the main window is told.
-static bool select_item(const Session &session, int id, const std::string &text)
+bool select_item(const Session &session, int id, const std::string &text)
 {
     HWND list = control(session, id);
     std::wstring wide(text.begin(), text.end());  // digits and signs only
@@ -79,7 +63,7 @@ static bool select_item(const Session &session, int id, const std::string &text)
 
 // Empties an edit box and types the text into it key by key; returns the
 // text the box shows afterwards.
-static std::string type_into(const Session &session, int id, const std::string &text)
+std::string type_into(const Session &session, int id, const std::string &text)
 {
     HWND edit = control(session, id);
     SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)"");
@@ -116,17 +100,15 @@ static bool set_parameter(const ProgramCase &program, const Session &session, co
     return type_into(session, id, value) == value;
 }
 
-static HWND wait_save_dialog(const Session &session)
+HWND wait_save_dialog(const Session &session)
 {
     return wait_for_window([&] { return find_owned_dialog(session.window, is_save_dialog); });
 }
 
-static HWND wait_message_box(HWND owner)
+HWND wait_message_box(HWND owner)
 {
     return wait_for_window([&] { return find_owned_dialog(owner, is_message_box); });
 }
-
-static std::string type_into(const Session &session, int id, const std::string &text);
 
 // Types "1" into every typed parameter that is still empty, so that the
 // Calculation command goes on to the save dialog.
@@ -150,7 +132,7 @@ static HWND open_save_dialog(const ProgramCase &program, const Session &session)
 }
 
 // Types the name into the save dialog and presses its Save button.
-static void enter_file_name(HWND dialog, const std::string &path)
+void enter_file_name(HWND dialog, const std::string &path)
 {
     SendMessageA(GetDlgItem(dialog, 0x47c), WM_SETTEXT, 0, (LPARAM)path.c_str());
     press(dialog, IDOK);
@@ -158,7 +140,7 @@ static void enter_file_name(HWND dialog, const std::string &path)
 
 // Waits until the save dialog has closed and the program is idle again; true
 // when then no dialog or message box of the program is open.
-static bool ends_silently(const Session &session, HWND dialog)
+bool ends_silently(const Session &session, HWND dialog)
 {
     if (!wait_until([&] { return !IsWindow(dialog); }) || !settle(session.window))
         return false;
@@ -167,7 +149,7 @@ static bool ends_silently(const Session &session, HWND dialog)
 
 // Answers the message box that should be open with OK; its text and caption
 // must be the given ones.
-static void expect_message(const ProgramCase &program, const Session &session, const std::string &what,
+void expect_message(const ProgramCase &program, const Session &session, const std::string &what,
                            const std::string &text, const std::string &caption)
 {
     HWND box = wait_message_box(session.window);
@@ -180,7 +162,7 @@ static void expect_message(const ProgramCase &program, const Session &session, c
     wait_until([&] { return !IsWindow(box); });
 }
 
-static std::string work_file(const char *name)
+std::string work_file(const char *name)
 {
     return settings.work + "\\" + name;
 }
@@ -487,7 +469,7 @@ void check_write_failure(const ProgramCase &program)
 }
 
 // The window that has the keyboard focus in the thread of window.
-static HWND focus_of(HWND window)
+HWND focus_of(HWND window)
 {
     GUITHREADINFO info;
     ZeroMemory(&info, sizeof info);
@@ -598,7 +580,7 @@ void check_refusal(const ProgramCase &program, const RefusalCase &refusal)
 
 // Counts the pure red pixels of the screen in a 102 x 22 box whose top left
 // corner is (left, top) in the client area of window.
-static int red_pixels(HWND window, int left, int top)
+int red_pixels(HWND window, int left, int top)
 {
     POINT corner = {left, top};
     ClientToScreen(window, &corner);

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "driver_tools.h"
 #include "programs.h"
 
 struct DriverSettings {
@@ -49,3 +50,41 @@ void check_refusal(const ProgramCase &program, const RefusalCase &refusal);
 // back until "busy_<program>.go" exists, and is gone once the calculation
 // has ended; the reader leaves what came through in "busy_<program>.out".
 void check_busy_box(const ProgramCase &program, const BusyCase &busy);
+
+// Pieces of the scenarios above, for the scenario files of single programs.
+std::string exe_path(const ProgramCase &program);  // the program's .EXE in the bin folder
+
+// A program started for one scenario and ended when it is done.
+struct Session {
+    Running running;
+    HWND window = NULL;
+
+    Session(const ProgramCase &program, const std::string &path)
+    {
+        if (!start_process(path, running))
+            return;
+        std::string title = tr(program.title_en, program.title_ja);
+        window = wait_for_window([&] { return find_main_window(running, title); });
+    }
+    explicit Session(const ProgramCase &program) : Session(program, exe_path(program)) {}
+    ~Session() { end_process(running); }
+};
+
+HWND control(const Session &session, int id);
+std::string label(const ProgramCase &program, const std::string &what);  // "name: what", "name (ja): what"
+std::string work_file(const char *name);                                 // a file in the work folder
+// Chooses a list item by its text as a user does (the main window is told).
+bool select_item(const Session &session, int id, const std::string &text);
+// Types text key by key into an emptied edit box; returns what it shows then.
+std::string type_into(const Session &session, int id, const std::string &text);
+HWND wait_save_dialog(const Session &session);
+HWND wait_message_box(HWND owner);
+void enter_file_name(HWND dialog, const std::string &path);
+// The dialog closed, the program idle and no dialog or message box of it open.
+bool ends_silently(const Session &session, HWND dialog);
+// Checks the text and caption of the message box that opens and answers OK.
+void expect_message(const ProgramCase &program, const Session &session, const std::string &what,
+                    const std::string &text, const std::string &caption);
+// Pure red pixels on the screen in the 102 x 22 box at (left, top) of the client area.
+int red_pixels(HWND window, int left, int top);
+HWND focus_of(HWND window);  // the window with the keyboard focus in the thread of window
