@@ -99,6 +99,8 @@ static void print_mantissa(char *text, double mant)
     strcpy(text, field);
 }
 
+enum { EXPONENT_BUF_SIZE = 80 };  // a sign, a zero and the digits of "%-14f" at most
+
 // The exponent e (an integer) with its sign and at least two digits.
 static void print_exponent(char *text, double e)
 {
@@ -107,15 +109,15 @@ static void print_exponent(char *text, double e)
     size_t k = strcspn(field, ".");
     field[k] = '\0';
     if (k == 1)
-        snprintf(text, 16, "+0%s", field);
+        snprintf(text, EXPONENT_BUF_SIZE, "+0%s", field);
     else if (k == 2 && field[0] == '-')
-        snprintf(text, 16, "-0%s", field + 1);
+        snprintf(text, EXPONENT_BUF_SIZE, "-0%s", field + 1);
     else if (k == 2)
-        snprintf(text, 16, "+%s", field);
+        snprintf(text, EXPONENT_BUF_SIZE, "+%s", field);
     else if (e > 0)
-        snprintf(text, 16, "+%s", field);
+        snprintf(text, EXPONENT_BUF_SIZE, "+%s", field);
     else
-        snprintf(text, 16, "%s", field);
+        snprintf(text, EXPONENT_BUF_SIZE, "%s", field);
 }
 
 // In tabulation mode: a blank, then the mantissa widened to d.dddddd.
@@ -152,7 +154,7 @@ void format_log10_value(double y)
     size_t length = strlen(mantissa);
     if (length > 0 && mantissa[length - 1] == '.')
         mantissa[length - 1] = '\0';
-    char exponent[16];
+    char exponent[EXPONENT_BUF_SIZE];
     print_exponent(exponent, e == 0 ? 0.0 : e);  // a zero exponent never prints as "-00"
     if (tabulation_mode == 1)
         widen_mantissa(mantissa);
