@@ -86,6 +86,7 @@ static void finish_controls(HWND)
 {
     set_further_button_fonts();
     finish_numeric_entries(edit_q, result_box);
+    SendMessageA(result_box, EM_LIMITTEXT, 0, 0);  // only q has the limit of 9 characters
     fill_number_list(combo_m, 0, 200);
     SetWindowLongA(result_box, GWL_STYLE, GetWindowLongA(result_box, GWL_STYLE) | WS_VISIBLE | WS_DISABLED);
     SetFocus(edit_q);

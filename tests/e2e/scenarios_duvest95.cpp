@@ -183,13 +183,13 @@ static void check_q_refused(const ProgramCase &program)
         {"inf", true, "", true},       {"-5", true, "-5", false},      {"10.000001", true, "10.000001", false},
     };
     for (const Case &c : cases) {
-        std::string what = std::string("q \"") + c.typed + "\"";
+        std::string what = std::string("q \"").append(c.typed).append("\"");
         if (c.set_whole)
             SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)c.typed);  // the filter runs on it
         else
             type_into(session, ID_Q, c.typed);
         check(control_text(edit) == c.kept, label(program, what + ": the box as filtered"),
-              "\"" + control_text(edit) + "\"");
+              std::string("\"").append(control_text(edit)).append("\""));
         if (!settle(session.window))
             return;
         click(session.window, ID_CALC);
@@ -394,8 +394,11 @@ static void check_guards_while_running(const ProgramCase &program)
         settle(session.window);
         check_guards_off(program, session, what + " ended");
         check(screen_saver_state() == 1, label(program, what + " ended: screen saver active again"));
-        check(dark_close_button_pixels(session.window) >= dark_idle / 2, label(program, what + " ended: Close enabled"),
-              std::to_string(dark_close_button_pixels(session.window)));
+        // the caption is drawn again once the program's message loop runs
+        check(wait_until([&] { return dark_close_button_pixels(session.window) >= dark_idle / 2; }, 3000),
+              label(program, what + " ended: Close enabled"),
+              std::to_string(dark_close_button_pixels(session.window)) + " dark pixels, " + std::to_string(dark_idle) +
+                  " before");
         press(box, IDOK);
     }
     std::string written, expected, detail;
