@@ -29,7 +29,7 @@ void draw_combo_item(DRAWITEMSTRUCT *draw)
     char first[64], second[64];
     memset(first, 0, sizeof first);
     memset(second, 0, sizeof second);
-    if (draw->CtlID == ID_COMBO_DEGREE)
+    if (combo_degree && draw->CtlID == (UINT)GetDlgCtrlID(combo_degree))  // the degree list, id 101 in most programs
         read_item_text(combo_degree, draw->itemID, first);
     else if (program_info.second_list_id != 0 && (int)draw->CtlID == program_info.second_list_id)
         read_item_text(*program_info.second_list, draw->itemID, second);

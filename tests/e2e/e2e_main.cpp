@@ -16,6 +16,7 @@
 #include "scenarios_kept_state.h"
 #include "scenarios_kept_rows.h"
 #include "scenarios_ruslam00.h"
+#include "scenarios_duvest95.h"
 
 // Reads one line of the file-case table:
 //   program language degree all-degrees normalize [name=value ...]
@@ -64,7 +65,9 @@ static void run_file_cases(const std::string &cases_path, const std::string &onl
             continue;
         const ProgramCase *program = find_program(name.c_str());
         check(program != nullptr, "known program " + name);
-        if (program)
+        if (program && name == "duvest95")
+            check_duvest95_tabulation_file(*program, file_case);  // its own Tabulation road
+        else if (program)
             check_file_case(*program, file_case);
     }
     fclose(file);
@@ -89,6 +92,8 @@ static void run_parameter_scenarios(const ProgramCase &program)
 
 static void run_shell_scenarios(const ProgramCase &program)
 {
+    if (strcmp(program.name, "duvest95") == 0)
+        return run_duvest95_scenarios(program);  // its own Save and Tabulation roads
     check_startup_state(program);
     check_about_dialog(program);
     check_refused_extension(program);

@@ -15,6 +15,7 @@ static const ParameterControl exact_numbers_box[] = {{"exact", 106}, {nullptr, 0
 static const ParameterControl start_values[] = {{"p", 102}, {"q", 103}, {nullptr, 0}};
 static const ParameterControl order_box[] = {{"second_order", 106}, {nullptr, 0}};
 static const ParameterControl factorial_kinds[] = {{"kind", 106}, {nullptr, 0}};
+static const ParameterControl q_binomial_inputs[] = {{"q", 101}, {"m", 103}, {nullptr, 0}};
 
 // name, titles, readme; degree list id, first item, items; About, Exit,
 // Calculation, all degrees, normalization; parameters
@@ -66,6 +67,8 @@ const ProgramCase programs[] = {
      105, 0, factorial_kinds},
     {"zolvin01", "Bernoulli Polynomial of the 2nd Kind", "第二種ベルヌーイ多項式", "ZOLVIN01.TXT", 101, 0, 101, 102, 103,
      104, 105, 0, nullptr},
+    {"duvest95", "q-Binomial Coefficient", "q 二項係数", "DUVEST95.TXT", 102, 1, 200, 105, 107, 108, 0, 0,
+     q_binomial_inputs},
 };
 
 const BusyCase busy_cases[] = {

@@ -31,7 +31,7 @@ trap 'stop_display' EXIT
 # Named pipes for the In Process box: their readers hold the programs back
 # in the middle of a calculation until the driver has seen the box.
 readers=()
-for program in pabri00 pomrel95 gustre00 zolvin01; do
+for program in pabri00 pomrel95 gustre00 zolvin01 duvest95; do
     mkfifo "$E2E/work/busy_$program.xls"
     "$BUILD/native/tests/held_pipe_reader" "$E2E/work/busy_$program.xls" \
         "$E2E/work/busy_$program.go" "$E2E/work/busy_$program.out" &

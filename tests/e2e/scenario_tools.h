@@ -47,3 +47,8 @@ void expect_message(const ProgramCase &program, const Session &session, const st
 std::string work_file(const char *name);
 // The window that has the keyboard focus in the thread of window.
 HWND focus_of(HWND window);
+HWND wait_save_dialog(const Session &session);
+// The dialog closed, the program idle and no dialog or message box of it open.
+bool ends_silently(const Session &session, HWND dialog);
+// Pure red pixels on the screen in the 102 x 22 box at (left, top) of the client area.
+int red_pixels(HWND window, int left, int top);

@@ -102,7 +102,7 @@ static bool set_parameter(const ProgramCase &program, const Session &session, co
     return type_into(session, id, value) == value;
 }
 
-static HWND wait_save_dialog(const Session &session)
+HWND wait_save_dialog(const Session &session)
 {
     return wait_for_window([&] { return find_owned_dialog(session.window, is_save_dialog); });
 }
@@ -142,7 +142,7 @@ void enter_file_name(HWND dialog, const std::string &path)
 
 // Waits until the save dialog has closed and the program is idle again; true
 // when then no dialog or message box of the program is open.
-static bool ends_silently(const Session &session, HWND dialog)
+bool ends_silently(const Session &session, HWND dialog)
 {
     if (!wait_until([&] { return !IsWindow(dialog); }) || !settle(session.window))
         return false;
@@ -589,7 +589,7 @@ void check_refusal(const ProgramCase &program, const RefusalCase &refusal)
 
 // Counts the pure red pixels of the screen in a 102 x 22 box whose top left
 // corner is (left, top) in the client area of window.
-static int red_pixels(HWND window, int left, int top)
+int red_pixels(HWND window, int left, int top)
 {
     POINT corner = {left, top};
     ClientToScreen(window, &corner);

@@ -5,7 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "driver_tools.h"
 #include "programs.h"
+#include "scenario_tools.h"
 
 struct DriverSettings {
     std::string bin;       // the folder of the programs (Windows path)
@@ -16,9 +18,6 @@ struct DriverSettings {
 };
 
 extern DriverSettings settings;
-
-// The English or the Japanese text, by the language of the run.
-const char *tr(const char *english, const char *japanese);
 
 void check_startup_state(const ProgramCase &program);
 // One line of the file-case table: the choices, and the name of the file that
