@@ -449,6 +449,11 @@ static void check_failed_write(const ProgramCase &program)
     std::string path = work_file("duvest95_full.xls");
     DeleteFileA(path.c_str());
     screen_saver_state("1");
+    // The window found below must be the one of the program started here: an
+    // earlier window still open would be found instead, and would make the
+    // new one close itself as a second instance.
+    check(wait_until([] { return FindWindowA(NULL, "q-Binomial Coefficient") == NULL; }),
+          label(program, what + ": no earlier window open"));
     std::string command = "/bin/sh -c \"trap '' XFSZ; ulimit -f 1; exec ${WINELOADER:-/usr/lib/wine/wine64} " +
                           unix_path(exe_path(program)) + "\"";
     STARTUPINFOA startup;
