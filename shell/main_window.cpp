@@ -237,6 +237,14 @@ int toggle_check_box(HWND box)
     return !checked;
 }
 
+void check_radio_button(HWND *buttons, int count, int chosen)
+{
+    for (int i = 0; i < count; i++)
+        if (i != chosen)
+            SendMessageA(buttons[i], BM_SETCHECK, 0, 0);
+    SendMessageA(buttons[chosen], BM_SETCHECK, 1, 0);
+}
+
 void toggle_output_all()
 {
     output_all_degrees = toggle_check_box(chk_output_all);
