@@ -110,3 +110,10 @@ void write_coefficient_rows(FILE *file, const char *label_format, const long dou
         put_newline(file);
     }
 }
+
+void write_polynomial_table(FILE *file, const long double *values, int n)
+{
+    write_degree_heading(file, n);
+    write_column_header(file);
+    write_coefficient_rows(file, " X^%d", values, n);
+}

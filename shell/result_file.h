@@ -34,3 +34,7 @@ void write_column_header(FILE *file);
 // One row per power i = 0..n: the label made by label_format (for example " X^%d"),
 // TAB, the coefficient.
 void write_coefficient_rows(FILE *file, const char *label_format, const long double *values, int n);
+
+// One polynomial of degree n: write_degree_heading, write_column_header, then
+// the rows " X^i" TAB values[i] for i = 0..n.
+void write_polynomial_table(FILE *file, const long double *values, int n);

@@ -100,6 +100,9 @@ void toggle_normalize();
 void on_toggle_output_all(HWND window);  // command forms of the two toggles
 void on_toggle_normalize(HWND window);
 int toggle_check_box(HWND box);          // flips a check box, returns its new state (check_box.cpp)
+// Radio buttons that are not automatic: buttons[chosen] checked, the others
+// of the count cleared (check_box.cpp).
+void check_radio_button(HWND *buttons, int count, int chosen);
 
 // Language and Windows kind (language.cpp).
 void detect_language(HWND window);

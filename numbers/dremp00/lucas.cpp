@@ -35,17 +35,8 @@ void compute_table(int n)
 void write_table(FILE *file, int d)
 {
     int n = d + 1;
-    char index_text[CELL_BUF_SIZE];
-    char line[CELL_BUF_SIZE];
-    format_degree(index_text, n);
     write_title_block(file, "LUCAS POLYNOMIAL", "リュカ多項式");
-    put_newline(file);
-    if (is_japanese)
-        snprintf(line, sizeof line, "*** %.32s次の多項式, L%.32s(X) ***", index_text, index_text);
-    else
-        snprintf(line, sizeof line, "*** polynomial of degree %.32s, L%.32s(X) ***", index_text, index_text);
-    put_text(file, line);
-    put_newline(file);
+    write_indexed_degree_heading(file, n, "L", n);
     write_column_header(file);
     write_coefficient_rows(file, " X^%d", coefficients, n);
     write_number_line(file, " Lucas number L[", " リュカ数 L[", n, exact_number_texts[n - 1], number_table[n]);

@@ -92,9 +92,7 @@ static const char *const TITLES_JA[] = {"降順階乗多項式の展開", "昇�
 void write_table(FILE *file, int d)
 {
     write_title_block(file, TITLES_EN[polynomial_kind], TITLES_JA[polynomial_kind]);
-    write_degree_heading(file, d);
-    write_column_header(file);
-    write_coefficient_rows(file, " X^%d", factorial_coefficients, d);
+    write_polynomial_table(file, factorial_coefficients, d);
 }
 
 static void tabulate(FILE *file, int n)

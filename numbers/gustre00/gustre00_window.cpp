@@ -30,10 +30,7 @@ static const ControlSpec controls[] = {
 // others cleared, and the label is drawn again for the degrees of the kind.
 static void select_polynomial_kind(HWND window)
 {
-    for (int kind = 0; kind < 3; kind++)
-        if (kind != polynomial_kind)
-            SendMessageA(radio_kind[kind], BM_SETCHECK, 0, 0);
-    SendMessageA(radio_kind[polynomial_kind], BM_SETCHECK, 1, 0);
+    check_radio_button(radio_kind, 3, polynomial_kind);
     InvalidateRect(window, &kind_label, TRUE);
 }
 
@@ -75,10 +72,8 @@ static const CommandSpec commands[] = {
 // The falling factorial checked, the other two cleared.
 static void finish_controls(HWND)
 {
-    SendMessageA(radio_kind[KIND_CENTRAL], BM_SETCHECK, 0, 0);
-    SendMessageA(radio_kind[KIND_RISING], BM_SETCHECK, 0, 0);
-    SendMessageA(radio_kind[KIND_FALLING], BM_SETCHECK, 1, 0);
     polynomial_kind = KIND_FALLING;
+    check_radio_button(radio_kind, 3, KIND_FALLING);
 }
 
 static void paint_extras(HDC dc)

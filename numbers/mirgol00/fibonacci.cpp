@@ -8,19 +8,8 @@
 void write_table(FILE *file, int d)
 {
     int n = d + 1;
-    char degree_text[CELL_BUF_SIZE];
-    char index_text[CELL_BUF_SIZE];
-    char line[CELL_BUF_SIZE];
-    format_degree(degree_text, d);
-    format_degree(index_text, n);
     write_title_block(file, "FIBONACCI POLYNOMIAL", "フィボナッチ多項式");
-    put_newline(file);
-    if (is_japanese)
-        snprintf(line, sizeof line, "*** %.32s次の多項式, F%.32s(X) ***", degree_text, index_text);
-    else
-        snprintf(line, sizeof line, "*** polynomial of degree %.32s, F%.32s(X) ***", degree_text, index_text);
-    put_text(file, line);
-    put_newline(file);
+    write_indexed_degree_heading(file, d, "F", n);
     write_column_header(file);
     write_coefficient_rows(file, " X^%d", coefficients, d);
     write_number_line(file, " Fibonacci number F[", " フィボナッチ数 F[", n, exact_number_texts[n - 1],

@@ -61,9 +61,7 @@ static void write_bell_number_line(FILE *file, int n)
 void write_table(FILE *file, int n)
 {
     write_title_block(file, "BELL POLYNOMIAL", "ベル多項式");
-    write_degree_heading(file, n);
-    write_column_header(file);
-    write_coefficient_rows(file, " X^%d", coefficients, n);
+    write_polynomial_table(file, coefficients, n);
     write_bell_number_line(file, n);
 }
 

@@ -2,6 +2,7 @@
 
 #include "falling_factorial.h"
 #include "result_file.h"
+#include "stirling_second_kind.h"
 
 long double first_kind_row[TABLE_SLOTS];
 long double first_kind_next[TABLE_SLOTS];
@@ -44,32 +45,12 @@ void compute_table_first_kind(int n)
             zero_row(row);
             row[1] = 1.0L;
         }
-        for (int j = 1; j <= n - 1; j++) {
-            long double product = (long double)(n - 1) * row[j];
-            first_kind_next[j] = row[j - 1] - product;
-        }
-        first_kind_next[0] = 0.0L;
-        first_kind_next[n] = 1.0L;
+        next_falling_factorial(row, first_kind_next, n);
         for (int j = 0; j <= n; j++)
             row[j] = first_kind_next[j];
     }
     for (int j = 0; j <= n; j++)
         first_kind_out[j] = row[j];
-}
-
-// S(j,i) = i S(j-1,i) + S(j-1,i-1) for i = 1..j, with S(j,0) = 0 and
-// S(j,1) = S(j,j) = 1; positive terms only.
-static void second_kind_step(int j)
-{
-    for (int i = 0; i < TABLE_SLOTS; i++)
-        second_kind_prev[i] = second_kind_row[i];
-    for (int i = 1; i <= j; i++) {
-        long double product = (long double)i * second_kind_prev[i];
-        second_kind_row[i] = product + second_kind_prev[i - 1];
-    }
-    second_kind_row[0] = 0.0L;
-    second_kind_row[1] = 1.0L;
-    second_kind_row[j] = 1.0L;
 }
 
 // The second kind: x^n = sum over m of S(n,m) x(x-1)...(x-m+1). Exact
@@ -87,9 +68,9 @@ void compute_table_second_kind(int n)
         zero_row(second_kind_row);
         second_kind_row[1] = 1.0L;
         for (int j = 2; j <= n; j++)
-            second_kind_step(j);
+            step_second_kind(second_kind_row, second_kind_prev, TABLE_SLOTS, j);
     } else {
-        second_kind_step(n);
+        step_second_kind(second_kind_row, second_kind_prev, TABLE_SLOTS, n);
     }
 }
 

@@ -43,6 +43,22 @@ void compute_fibonacci_polynomial(int m)
     number_table[m] = sum;
 }
 
+void write_indexed_degree_heading(FILE *file, int d, const char *symbol, int n)
+{
+    char degree_text[CELL_BUF_SIZE];
+    char index_text[CELL_BUF_SIZE];
+    char line[CELL_BUF_SIZE];
+    format_degree(degree_text, d);
+    format_degree(index_text, n);
+    if (is_japanese)
+        snprintf(line, sizeof line, "*** %.32s次の多項式, %s%.32s(X) ***", degree_text, symbol, index_text);
+    else
+        snprintf(line, sizeof line, "*** polynomial of degree %.32s, %s%.32s(X) ***", degree_text, symbol, index_text);
+    put_newline(file);
+    put_text(file, line);
+    put_newline(file);
+}
+
 void write_number_line(FILE *file, const char *prefix_en, const char *prefix_ja, int n, const char *exact_text,
                        long double value)
 {

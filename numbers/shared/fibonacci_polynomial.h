@@ -20,6 +20,11 @@ double log_binomial_coefficient(int a, int k);
 // ascending powers, in extended precision. Both tables are zeroed first.
 void compute_fibonacci_polynomial(int m);
 
+// The heading of a block: an empty line, then "*** polynomial of degree d,
+// Fn(X) ***" (Japanese "*** d次の多項式, Fn(X) ***"), the letter F or L given
+// as symbol.
+void write_indexed_degree_heading(FILE *file, int d, const char *symbol, int n);
+
 // The last line of a block: prefix + n + "] : " + the number, with the
 // prefix " Fibonacci number F[" or the like in the language of the file. The
 // number is exact_text when exact_numbers is 1, else value as "%-17.8LE"

@@ -52,9 +52,7 @@ void write_table(FILE *file, int k)
         write_parameter_line(file, "m", text);
         write_normalization_note(file);
     }
-    write_degree_heading(file, k);
-    write_column_header(file);
-    write_coefficient_rows(file, " X^%d", coefficients, k);
+    write_polynomial_table(file, coefficients, k);
 }
 
 // One polynomial is the block of degree n - m; in all-degrees mode the block

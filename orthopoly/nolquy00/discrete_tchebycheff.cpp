@@ -64,9 +64,7 @@ void write_table(FILE *file, int n)
         write_parameter_title(file, "TCHEBYCHEFF ORTHOGONAL POLYNOMIAL", "チェビシェフ直交多項式");
         write_parameter_line(file, "m", m_text);
     }
-    write_degree_heading(file, n);
-    write_column_header(file);
-    write_coefficient_rows(file, " X^%d", coefficients, n);
+    write_polynomial_table(file, coefficients, n);
 }
 
 static void tabulate(FILE *file, int n)

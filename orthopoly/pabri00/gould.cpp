@@ -76,9 +76,7 @@ void write_table(FILE *file, int n)
         format_real_parameter(value, param_b);
         write_parameter_line(file, " b", value);
     }
-    write_degree_heading(file, n);
-    write_column_header(file);
-    write_coefficient_rows(file, " X^%d", coefficients, n);
+    write_polynomial_table(file, coefficients, n);
 }
 
 static void tabulate(FILE *file, int n)

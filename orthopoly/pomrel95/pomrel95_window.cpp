@@ -32,10 +32,7 @@ static const ControlSpec controls[] = {
 // others cleared, and the formula line is drawn again for the new family.
 static void select_polynomial_kind(HWND window)
 {
-    for (int kind = 0; kind < 3; kind++)
-        if (kind != polynomial_kind)
-            SendMessageA(radio_kind[kind], BM_SETCHECK, 0, 0);
-    SendMessageA(radio_kind[polynomial_kind], BM_SETCHECK, 1, 0);
+    check_radio_button(radio_kind, 3, polynomial_kind);
     InvalidateRect(window, &FORMULA_LINE, TRUE);
     UpdateWindow(window);
 }
@@ -71,10 +68,8 @@ static const CommandSpec commands[] = {
 // Legendre checked, the other two cleared.
 static void finish_controls(HWND)
 {
-    SendMessageA(radio_kind[KIND_HERMITE], BM_SETCHECK, 0, 0);
-    SendMessageA(radio_kind[KIND_LAGUERRE], BM_SETCHECK, 0, 0);
-    SendMessageA(radio_kind[KIND_LEGENDRE], BM_SETCHECK, 1, 0);
     polynomial_kind = KIND_LEGENDRE;
+    check_radio_button(radio_kind, 3, KIND_LEGENDRE);
 }
 
 static void paint_extras(HDC dc)

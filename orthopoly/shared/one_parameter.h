@@ -62,7 +62,5 @@ inline void write_one_parameter_table(FILE *file, int n, const char *title_en, c
         write_parameter_line(file, name, value_text);
         write_normalization_note(file);
     }
-    write_degree_heading(file, n);
-    write_column_header(file);
-    write_coefficient_rows(file, " X^%d", coefficients, n);
+    write_polynomial_table(file, coefficients, n);
 }

@@ -17,9 +17,7 @@ void compute_table(int n)
 void write_table(FILE *file, int n)
 {
     write_title_block(file, "LEGENDRE POLYNOMIAL", "ルジャンドル多項式");
-    write_degree_heading(file, n);
-    write_column_header(file);
-    write_coefficient_rows(file, " X^%d", coefficients, n);
+    write_polynomial_table(file, coefficients, n);
 }
 
 static void tabulate(FILE *file, int n)

@@ -14,7 +14,6 @@
 #include "scenarios_exact_numbers.h"
 #include "scenarios_mirgol95_jaskel02.h"
 #include "scenarios_kept_state.h"
-#include "scenarios_kept_rows.h"
 #include "scenarios_ruslam00.h"
 #include "scenarios_duvest95.h"
 
@@ -109,7 +108,6 @@ static void run_shell_scenarios(const ProgramCase &program)
     check_exit_and_close_box(program);
     check_second_instance(program);
     check_kept_state(program);
-    check_calculations_in_one_run(program);
 }
 
 int main(int argc, char **argv)

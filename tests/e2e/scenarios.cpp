@@ -6,7 +6,7 @@
 
 #include "driver_tools.h"
 #include "scenario_tools.h"
-#include "scenarios_kept_rows.h"
+#include "scenarios_topmost.h"
 
 DriverSettings settings;
 

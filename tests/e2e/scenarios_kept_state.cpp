@@ -23,17 +23,45 @@ static const KeptStateSequence sequences[] = {
     {"tovex98", {"3 0 0 second_order=1", "100 1 0 second_order=0", "100 1 0 second_order=1", "1 0 0 second_order=0",
                  nullptr}},
     {"quobit00", {"40 0 0", "100 1 1", "0 0 1", "100 1 0", nullptr}},
+    // a single degree after all degrees and the reverse, and in gustre00 a change of kind between them
+    {"nusk00", {"57 0 0", "100 1 0", "57 0 0", "0 0 0", nullptr}},
+    {"gustre00", {"100 1 0 kind=2", "30 1 0 kind=1", "100 0 0 kind=2", "1 0 0 kind=0", nullptr}},
+    {"zolvin01", {"28 0 0", "100 1 0", "28 0 0", "0 0 0", nullptr}},
 };
 
-static bool set_box(HWND window, int id, int state)
+static int checked(HWND window, int id)
 {
-    HWND box = GetDlgItem(window, id);
-    if ((int)SendMessageA(box, BM_GETCHECK, 0, 0) == state)
-        return true;
-    click(window, id);
-    return wait_until([&] { return (int)SendMessageA(box, BM_GETCHECK, 0, 0) == state; });
+    return (int)SendMessageA(GetDlgItem(window, id), BM_GETCHECK, 0, 0);
 }
 
+static bool is_radio_button(HWND window, int id)
+{
+    LONG style = GetWindowLongA(GetDlgItem(window, id), GWL_STYLE) & 0x0F;
+    return style == BS_RADIOBUTTON || style == BS_AUTORADIOBUTTON;
+}
+
+// Clicks a check box or radio button until it shows state.
+static bool set_box(HWND window, int id, int state)
+{
+    if (checked(window, id) == state)
+        return true;
+    click(window, id);
+    return wait_until([&] { return checked(window, id) == state; });
+}
+
+// A check box set to value, or in a group of radio buttons from id on the
+// one that value picks checked and the others of the group cleared.
+static bool set_choice(HWND window, int id, int value)
+{
+    if (!is_radio_button(window, id))
+        return set_box(window, id, value);
+    bool set = set_box(window, id + value, 1);
+    for (int other = id; is_radio_button(window, other); other++)
+        set = set && (other == id + value || checked(window, other) == 0);
+    return set;
+}
+
+// Chooses the list item with that text and tells the main window, as a user's choice does.
 static bool select_degree(HWND window, int id, const std::string &text)
 {
     HWND list = GetDlgItem(window, id);
@@ -42,6 +70,7 @@ static bool select_degree(HWND window, int id, const std::string &text)
     if (index == CB_ERR)
         return false;
     SendMessageA(list, CB_SETCURSEL, index, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), (LPARAM)list);
     return SendMessageA(list, CB_GETCURSEL, 0, 0) == index;
 }
 
@@ -63,7 +92,7 @@ static void run_step(const ProgramCase &program, HWND window, const std::string 
     if (!parameter.empty()) {
         size_t equals = parameter.find('=');
         int id = parameter_control(program, parameter.substr(0, equals).c_str());
-        set = id != 0 && set_box(window, id, std::stoi(parameter.substr(equals + 1))) && set;
+        set = id != 0 && set_choice(window, id, std::stoi(parameter.substr(equals + 1))) && set;
     }
     check(set, what + ": choices set");
     if (!settle(window))
@@ -76,7 +105,8 @@ static void run_step(const ProgramCase &program, HWND window, const std::string 
     SendMessageA(GetDlgItem(dialog, 0x47c), WM_SETTEXT, 0, (LPARAM)path.c_str());
     press(dialog, IDOK);
     HWND box = wait_for_window([&] { return find_owned_dialog(window, is_message_box); });
-    check(box != NULL && message_text(box).find(path) != std::string::npos, what + ": success message");
+    check(box != NULL && window_text(box) == "Success" && message_text(box).find(path) != std::string::npos,
+          what + ": success message");
     if (box) {
         press(box, IDOK);
         wait_until([&] { return !IsWindow(box); });

@@ -1,6 +1,6 @@
 // Calculations one after the other in one running program whose tables
-// are kept between calculations (one-step updates, triangles filled on
-// demand): each file must equal the one a fresh program writes.
+// are kept between calculations (one-step updates, kept rows, triangles
+// filled on demand): each file must equal the one a fresh program writes.
 #pragma once
 
 #include "programs.h"

@@ -19,6 +19,8 @@ import sys
 from fractions import Fraction
 from math import comb
 
+from exact_decimal import rounded
+
 # (a, b, degrees): the parity case a = b = 1, b = (a+1)/2 missed by the
 # rounding of 0.6, exact accidental zeros (a = -10, b = 10), a dropping degree
 # (integral a <= -1), b close to a pole, n + j + a close to 0 (the
@@ -57,19 +59,7 @@ def significant(x, digits=25):
     """x rounded to the given number of significant digits, as d.ddd...e+XX."""
     if x == 0:
         return "0"
-    sign = "-" if x < 0 else ""
-    x = abs(x)
-    exponent = len(str(x.numerator)) - len(str(x.denominator))
-    while Fraction(10) ** exponent > x:
-        exponent -= 1
-    while Fraction(10) ** (exponent + 1) <= x:
-        exponent += 1
-    scaled = x / Fraction(10) ** (exponent - digits + 1)
-    mantissa = round(scaled)  # half to even on the exact rational
-    if mantissa == 10 ** digits:
-        mantissa //= 10
-        exponent += 1
-    text = str(mantissa)
+    sign, text, exponent = rounded(x, digits)
     return "%s%s.%se%+03d" % (sign, text[0], text[1:], exponent)
 
 

@@ -22,6 +22,8 @@ import sys
 from fractions import Fraction
 from math import factorial
 
+from exact_decimal import rounded
+
 N = 100
 
 
@@ -69,27 +71,11 @@ def interpolate(points):
     return coefficients
 
 
-def decimal_exponent(x):
-    exponent = len(str(x.numerator)) - len(str(x.denominator))
-    while Fraction(10) ** exponent > x:
-        exponent -= 1
-    while Fraction(10) ** (exponent + 1) <= x:
-        exponent += 1
-    return exponent
-
-
 def significant(x, digits, exponent_digits=2):
     """x rounded to digits significant digits (ties to even), as d.ddd...E+XX."""
     if x == 0:
         return "0." + "0" * (digits - 1) + "E+00"
-    sign = "-" if x < 0 else ""
-    x = abs(Fraction(x))
-    exponent = decimal_exponent(x)
-    mantissa = round(x / Fraction(10) ** (exponent - digits + 1))  # ties to even on the exact rational
-    if mantissa == 10 ** digits:
-        mantissa //= 10
-        exponent += 1
-    text = str(mantissa)
+    sign, text, exponent = rounded(x, digits)
     return "%s%s.%sE%s%0*d" % (sign, text[0], text[1:], "+" if exponent >= 0 else "-", exponent_digits, abs(exponent))
 
 

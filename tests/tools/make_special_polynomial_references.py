@@ -16,6 +16,8 @@ import sys
 from fractions import Fraction
 from math import comb
 
+from exact_decimal import decimal_exponent
+
 
 def bernoulli_numbers(count):
     """B_0..B_(count-1) with B_1 = -1/2, by the recurrence sum C(m+1,k) B_k = 0."""
@@ -41,11 +43,7 @@ def printed(value):
         return '0.00000000E+00'
     sign = '-' if value < 0 else ''
     v = abs(value)
-    e = len(str(v.numerator)) - len(str(v.denominator))
-    while v >= Fraction(10) ** e:
-        e += 1
-    while v < Fraction(10) ** e:
-        e -= 1
+    e = decimal_exponent(v)
     scaled = v / Fraction(10) ** (e - 8)
     lower = int(scaled)
     if scaled - lower == Fraction(1, 2):

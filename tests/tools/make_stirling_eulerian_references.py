@@ -19,8 +19,9 @@ Plain Python 3, no packages.
 """
 import os
 import sys
-from fractions import Fraction
 from math import comb, factorial, prod
+
+from exact_decimal import rounded
 
 ROWS = list(range(1, 31)) + list(range(35, 101, 5)) + [99]
 
@@ -60,18 +61,7 @@ def significant(x, digits):
     """x rounded to digits significant digits (ties to even), as d.ddd...E+XX."""
     if x == 0:
         return "0." + "0" * (digits - 1) + "E+00"
-    sign = "-" if x < 0 else ""
-    x = abs(Fraction(x))
-    exponent = len(str(x.numerator)) - len(str(x.denominator))
-    while Fraction(10) ** exponent > x:
-        exponent -= 1
-    while Fraction(10) ** (exponent + 1) <= x:
-        exponent += 1
-    mantissa = round(x / Fraction(10) ** (exponent - digits + 1))
-    if mantissa == 10 ** digits:
-        mantissa //= 10
-        exponent += 1
-    text = str(mantissa)
+    sign, text, exponent = rounded(x, digits)
     return "%s%s.%sE%s%02d" % (sign, text[0], text[1:], "+" if exponent >= 0 else "-", abs(exponent))
 
 

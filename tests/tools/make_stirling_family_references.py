@@ -25,25 +25,17 @@ import sys
 from fractions import Fraction
 from math import comb, factorial
 
+from exact_decimal import rounded
+
 N = 100
 
 
 def printed(value):
     """value rounded to 9 significant digits (ties to even) as "%.8E" prints it."""
-    value = Fraction(value)
     if value == 0:
         return "0.00000000E+00"
-    sign = "-" if value < 0 else ""
-    a = abs(value)
-    e = len(str(a.numerator)) - len(str(a.denominator))
-    while Fraction(10) ** e > a:
-        e -= 1
-    while Fraction(10) ** (e + 1) <= a:
-        e += 1
-    m = round(a / Fraction(10) ** (e - 8))
-    if m == 10 ** 9:
-        m, e = 10 ** 8, e + 1
-    return "%s%d.%08dE%s%02d" % (sign, m // 10 ** 8, m % 10 ** 8, "-" if e < 0 else "+", abs(e))
+    sign, text, e = rounded(value, 9)
+    return "%s%s.%sE%s%02d" % (sign, text[0], text[1:], "-" if e < 0 else "+", abs(e))
 
 
 def times_linear(p, c):

@@ -20,6 +20,8 @@ import sys
 from fractions import Fraction
 from math import comb
 
+from exact_decimal import rounded
+
 # Negative parameters, the worst cancellation (a = -10) to a tiny one.
 PARAMETERS = [-10.0, -9.0, -7.5, -6.0, -5.0, -0.5, -1e-7]
 ALL = range(101)
@@ -71,19 +73,7 @@ def significant(x, digits=25):
     """x rounded to the given number of significant digits, as d.ddd...e+XX."""
     if x == 0:
         return "0"
-    sign = "-" if x < 0 else ""
-    x = abs(Fraction(x))
-    exponent = len(str(x.numerator)) - len(str(x.denominator))
-    while Fraction(10) ** exponent > x:
-        exponent -= 1
-    while Fraction(10) ** (exponent + 1) <= x:
-        exponent += 1
-    scaled = x / Fraction(10) ** (exponent - digits + 1)
-    mantissa = round(scaled)  # half to even on the exact rational
-    if mantissa == 10 ** digits:
-        mantissa //= 10
-        exponent += 1
-    text = str(mantissa)
+    sign, text, exponent = rounded(x, digits)
     return "%s%s.%se%+03d" % (sign, text[0], text[1:], exponent)
 
 

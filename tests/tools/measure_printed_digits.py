@@ -41,6 +41,8 @@ import tempfile
 from fractions import Fraction
 from math import comb, factorial
 
+from exact_decimal import decimal_exponent
+
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 DEGREES = range(101)
 # A relative distance from a rounding boundary that counts as close.
@@ -337,20 +339,10 @@ def parse_cell(text):
     return sign, int(digits), len(digits), int(exponent)
 
 
-def decade(x):
-    """e with 10^e <= x < 10^(e+1), x > 0."""
-    e = len(str(x.numerator)) - len(str(x.denominator))
-    while Fraction(10) ** e > x:
-        e -= 1
-    while Fraction(10) ** (e + 1) <= x:
-        e += 1
-    return e
-
-
 def correctly_rounded(x, digits):
     """(mantissa, exponent, tie) of x != 0 to the given significant digits."""
     size = abs(x)
-    e = decade(size)
+    e = decimal_exponent(size)
     scaled = size * Fraction(10) ** (digits - 1 - e)
     q, r = divmod(scaled.numerator, scaled.denominator)
     twice = 2 * r
@@ -368,7 +360,7 @@ def boundary_distance(x, digits):
     decimals with the given significant digits (midpoints between neighbours,
     also the one just below a power of ten)."""
     size = abs(x)
-    e = decade(size)
+    e = decimal_exponent(size)
     unit = Fraction(10) ** (e - digits + 1)
     scaled = size / unit
     fraction = scaled - (scaled.numerator // scaled.denominator)

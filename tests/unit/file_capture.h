@@ -2,6 +2,8 @@
 // the tables of a program written so, and counts of what they hold.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <string>
 
@@ -33,6 +35,16 @@ inline std::string capture_tables(int n, int all, int with_normalization, int ja
     is_japanese = 0;
     normalize = 0;
     return bytes;
+}
+
+// first ends in first_end and second in second_end, and before those ends
+// the two are the same: files that differ in their last lines only.
+inline void expect_same_but_the_ends(const std::string &first, const std::string &first_end,
+                                     const std::string &second, const std::string &second_end)
+{
+    ASSERT_EQ(first.size() - first_end.size(), first.rfind(first_end));
+    ASSERT_EQ(second.size() - second_end.size(), second.rfind(second_end));
+    EXPECT_EQ(first.substr(0, first.size() - first_end.size()), second.substr(0, second.size() - second_end.size()));
 }
 
 // How often what stands in bytes, overlapping occurrences included.

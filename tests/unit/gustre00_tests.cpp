@@ -7,6 +7,7 @@
 #include "exact_references.h"
 #include "factorial_polynomials.h"
 #include "file_capture.h"
+#include "kept_row_checks.h"
 
 static const ExactTable &exact()
 {
@@ -38,18 +39,9 @@ TEST(FactorialPolynomials, EveryPrintedDigitIsExactInEveryKindOnBothRoads)
 {
     for (int kind = 0; kind < 3; kind++) {
         polynomial_kind = kind;
-        output_all_degrees = 0;
-        for (int n = 1; n <= 100; n++) {
-            compute_table(n);
-            expect_exact_polynomial(kind, n, "single");
-        }
-        output_all_degrees = 1;  // the driver's order: 1, 2, 3, ...
-        for (int n = 1; n <= 100; n++) {
-            compute_table(n);
-            expect_exact_polynomial(kind, n, "all degrees");
-        }
+        check_on_both_roads(1, 100, compute_table,
+                            [&](int n, const char *road) { expect_exact_polynomial(kind, n, road); });
     }
-    output_all_degrees = 0;
     polynomial_kind = KIND_FALLING;
 }
 

@@ -7,6 +7,7 @@
 #include "calc_state.h"
 #include "exact_references.h"
 #include "file_capture.h"
+#include "kept_row_checks.h"
 
 static const ExactTable &exact()
 {
@@ -26,17 +27,7 @@ static void expect_exact_row(int n, const char *road)
 
 TEST(Bell, EveryPrintedDigitIsExactOnBothRoads)
 {
-    output_all_degrees = 0;
-    for (int n = 0; n <= 100; n++) {
-        compute_table(n);
-        expect_exact_row(n, "single");
-    }
-    output_all_degrees = 1;  // the driver's order: 0, 1, 2, ...
-    for (int n = 0; n <= 100; n++) {
-        compute_table(n);
-        expect_exact_row(n, "all degrees");
-    }
-    output_all_degrees = 0;
+    check_on_both_roads(0, 100, compute_table, expect_exact_row);
 }
 
 TEST(Bell, SmallBellNumbersExactly)
@@ -48,17 +39,9 @@ TEST(Bell, SmallBellNumbersExactly)
     }
 }
 
-// A single degree after an all-degrees run, and an all-degrees run after a
-// single degree, write the same file as a fresh program.
 TEST(BellFile, KeptRowNeverLeaksBetweenRuns)
 {
-    std::string single = capture_tables(37, 0, 0, 0);
-    std::string all = capture_tables(60, 1, 0, 0);
-    EXPECT_EQ(single, capture_tables(37, 0, 0, 0));
-    capture_tables(100, 0, 0, 0);
-    EXPECT_EQ(all, capture_tables(60, 1, 0, 0));
-    capture_tables(100, 1, 0, 0);
-    EXPECT_EQ(single, capture_tables(37, 0, 0, 0));
+    expect_runs_never_leak(37, 60, 100);
 }
 
 TEST(BellFile, DegreeThreeInEnglishAndOneInJapanese)

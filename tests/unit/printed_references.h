@@ -58,6 +58,14 @@ inline void expect_printed(const PrintedReferences &references, int n, int j, co
     EXPECT_TRUE(accepted) << "n=" << n << " j=" << j << ": " << text << ", exact " << found->second;
 }
 
+// A number as "%.8LE" prints it against the "n number" reference of n.
+inline void expect_printed_number(const PrintedReferences &references, int n, long double value)
+{
+    char number[CELL_BUF_SIZE];
+    snprintf(number, sizeof number, "%.8LE", value);
+    expect_printed(references, n, NUMBER_LINE, number);
+}
+
 // Every printed coefficient of coefficients[0..d] against the references of n.
 inline void expect_printed_row(const PrintedReferences &references, int n, int d)
 {

@@ -7,6 +7,7 @@
 #include "calc_state.h"
 #include "exact_references.h"
 #include "file_capture.h"
+#include "kept_row_checks.h"
 
 static const ExactTable &exact()
 {
@@ -24,17 +25,7 @@ static void expect_exact_polynomial(int n, const char *road)
 
 TEST(BernoulliSecondKind, EveryPrintedDigitIsExactOnBothRoads)
 {
-    output_all_degrees = 0;
-    for (int n = 0; n <= 100; n++) {
-        compute_table(n);
-        expect_exact_polynomial(n, "single");
-    }
-    output_all_degrees = 1;  // the driver's order: 0, 1, 2, ...
-    for (int n = 0; n <= 100; n++) {
-        compute_table(n);
-        expect_exact_polynomial(n, "all degrees");
-    }
-    output_all_degrees = 0;
+    check_on_both_roads(0, 100, compute_table, expect_exact_polynomial);
 }
 
 // Known rationals: b_1 = x + 1/2, b_2 = x^2 - 1/6, b_3 = x^3 - 3/2 x^2 + 1/4,
@@ -63,13 +54,7 @@ TEST(BernoulliSecondKind, KnownValuesAgainstExactRationals)
 
 TEST(BernoulliSecondKindFile, KeptRowNeverLeaksBetweenRuns)
 {
-    std::string single = capture_tables(37, 0, 0, 0);
-    std::string all = capture_tables(60, 1, 0, 0);
-    EXPECT_EQ(single, capture_tables(37, 0, 0, 0));
-    capture_tables(100, 0, 0, 0);
-    EXPECT_EQ(all, capture_tables(60, 1, 0, 0));
-    capture_tables(100, 1, 0, 0);
-    EXPECT_EQ(single, capture_tables(37, 0, 0, 0));
+    expect_runs_never_leak(37, 60, 100);
 }
 
 TEST(BernoulliSecondKindFile, DegreesZeroToTwoAndAllToHundred)
