@@ -6,10 +6,6 @@
 
 #include "shell_rules.h"
 
-HINSTANCE instance;
-HWND main_window;
-int window_x, window_y;
-int window_width, window_height;
 COLORREF text_color;
 COLORREF back_color;
 HWND combo_degree, btn_about, btn_exit, btn_calc, chk_output_all, chk_normalize;
@@ -22,39 +18,10 @@ int WINAPI WinMain(HINSTANCE this_instance, HINSTANCE, LPSTR, int show)
 {
     set_extended_precision();
     instance = this_instance;
-
-    WNDCLASSA window_class;
-    memset(&window_class, 0, sizeof window_class);
-    window_class.style = CS_VREDRAW | CS_HREDRAW;
-    window_class.lpfnWndProc = main_window_proc;
-    window_class.hInstance = instance;
-    window_class.hIcon = LoadIconA(instance, "ICON_1");
-    window_class.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    window_class.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-    window_class.lpszClassName = program_info.class_name;
-    if (!RegisterClassA(&window_class))
+    if (!create_main_window(program_info.class_name, program_info.initial_title, program_info.width,
+                            program_info.height_addend, main_window_proc, show))
         return 0;
-
-    window_width = program_info.width;
-    window_height = GetSystemMetrics(SM_CYCAPTION) + program_info.height_addend;
-    window_x = (GetSystemMetrics(SM_CXSCREEN) - window_width) / 2;
-    window_y = (GetSystemMetrics(SM_CYSCREEN) - window_height) / 2;
-
-    // caption, system menu and minimize box: no sizing border, no maximize box
-    main_window = CreateWindowExA(0, program_info.class_name, program_info.initial_title,
-                                  WS_SYSMENU | WS_MINIMIZEBOX, window_x, window_y, window_width,
-                                  window_height, NULL, NULL, instance, NULL);
-    if (main_window == NULL)
-        return 0;
-    ShowWindow(main_window, show);
-    UpdateWindow(main_window);
-
-    MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return (int)msg.wParam;
+    return run_message_loop();
 }
 
 // The program's command table; ids it does not list (such as the degree

@@ -88,6 +88,15 @@ extern int os_kind;              // an OsKind
 // x87 extended precision, rounding to nearest, exceptions masked (fpu.cpp).
 void set_extended_precision();
 
+// Program start (window_start.cpp): registers the main window class (ICON_1,
+// the arrow cursor, the button face as background, redrawn on size changes),
+// creates the window of the given width and caption height + height_addend
+// centred on the screen, with a caption, system menu and minimize box only,
+// and shows it; NULL when either fails. Sets main_window and window_x ...
+HWND create_main_window(const char *class_name, const char *title, int width, int height_addend, WNDPROC procedure,
+                        int show);
+int run_message_loop();  // until WM_QUIT; returns its wParam
+
 // Window frame (main_window.cpp).
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void create_controls(HWND window);

@@ -18,10 +18,6 @@ enum { ID_CHK_COMPLEX = 110, FORMULA_X = 0, FORMULA_Y = 23, FORMULA_WIDTH = 330,
 static const char *const TITLE_EN = "Expansion of Factorial Powers";
 static const char *const TITLE_JA = "因数分解式の展開";
 
-HINSTANCE instance;
-HWND main_window;
-int window_x, window_y;
-int window_width, window_height;
 COLORREF text_color;
 COLORREF back_color;
 static HWND chk_complex;          // the "Complex number" check box, once 1226 has created it
@@ -34,37 +30,10 @@ int WINAPI WinMain(HINSTANCE this_instance, HINSTANCE, LPSTR, int show)
 {
     set_extended_precision();
     instance = this_instance;
-
-    WNDCLASSA window_class;
-    memset(&window_class, 0, sizeof window_class);
-    window_class.style = CS_VREDRAW | CS_HREDRAW;
-    window_class.lpfnWndProc = main_window_proc;
-    window_class.hInstance = instance;
-    window_class.hIcon = LoadIconA(instance, "ICON_1");
-    window_class.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    window_class.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-    window_class.lpszClassName = "EXPAND_EQ_00";
-    if (!RegisterClassA(&window_class))
+    if (!create_main_window("EXPAND_EQ_00", "Expand_Equ_00", 336, 161, main_window_proc, show))
         return 0;
-
-    window_width = 336;
-    window_height = GetSystemMetrics(SM_CYCAPTION) + 161;
-    window_x = (GetSystemMetrics(SM_CXSCREEN) - window_width) / 2;
-    window_y = (GetSystemMetrics(SM_CYSCREEN) - window_height) / 2;
-    main_window = CreateWindowExA(0, "EXPAND_EQ_00", "Expand_Equ_00", WS_SYSMENU | WS_MINIMIZEBOX, window_x,
-                                  window_y, window_width, window_height, NULL, NULL, instance, NULL);
-    if (main_window == NULL)
-        return 0;
-    ShowWindow(main_window, show);
-    UpdateWindow(main_window);
     create_icon_bar(main_window);
-
-    MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return (int)msg.wParam;
+    return run_message_loop();
 }
 
 static void message_box(HWND owner, const char *text_en, const char *text_ja, UINT icon)
