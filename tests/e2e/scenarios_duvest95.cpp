@@ -282,7 +282,7 @@ static void check_save(const ProgramCase &program)
 static HWND tabulate(const ProgramCase &program, const Session &session, int n, const std::string &q,
                      const std::string &path, const std::string &what)
 {
-    select_item(session, ID_N, std::to_string(n));
+    check(select_item(session, ID_N, std::to_string(n)), label(program, what + ": n chosen"));
     type_into(session, ID_Q, q);
     HWND dialog = press_for_dialog(session, ID_TABULATION);
     check(dialog != NULL, label(program, what + ": dialog opens"));
@@ -395,7 +395,7 @@ static void check_guards_while_running(const ProgramCase &program)
         check_guards_off(program, session, what + " ended");
         check(screen_saver_state() == 1, label(program, what + " ended: screen saver active again"));
         // the caption is drawn again once the program's message loop runs
-        check(wait_until([&] { return dark_close_button_pixels(session.window) >= dark_idle / 2; }, 3000),
+        check(wait_until([&] { return dark_close_button_pixels(session.window) >= dark_idle / 2; }),
               label(program, what + " ended: Close enabled"),
               std::to_string(dark_close_button_pixels(session.window)) + " dark pixels, " + std::to_string(dark_idle) +
                   " before");
@@ -468,7 +468,12 @@ static void check_failed_write(const ProgramCase &program)
     CloseHandle(process.hProcess);
     // a Session that started nothing itself: it only names the window found
     Session session(program, settings.work + "\\no_such_program.exe");
-    session.window = wait_for_window([] { return FindWindowA(NULL, "q-Binomial Coefficient"); });
+    // visible only once its creation has ended: the title is set, and the
+    // window can be found, before the lists are filled
+    session.window = wait_for_window([] {
+        HWND window = FindWindowA(NULL, "q-Binomial Coefficient");
+        return window && IsWindowVisible(window) ? window : NULL;
+    });
     if (!session.window) {
         check(false, label(program, what), "no main window");
         return;
