@@ -212,6 +212,14 @@ static void set_topmost(HWND window, HWND place)
     EndDeferWindowPos(positions);
 }
 
+// The caption's Close button shows the state of the system menu's Close only
+// when the frame is drawn again: a window without a menu bar does not always
+// get that from DrawMenuBar (seen under Wine), so the frame is redrawn here.
+static void redraw_caption(HWND window)
+{
+    RedrawWindow(window, NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
 // While the tabulation runs: Close greyed, the buttons disabled, the screen
 // saver off, the busy box shown and the window kept on top.
 static void guards_on(HWND window)
@@ -224,6 +232,7 @@ static void guards_on(HWND window)
     GetMenuStringA(menu, SC_CLOSE, close_text, 62, MF_BYCOMMAND);
     ModifyMenuA(menu, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED | MF_DISABLED, SC_CLOSE, close_text);
     DrawMenuBar(window);
+    redraw_caption(window);
     enable_buttons(FALSE);
     InvalidateRect(window, NULL, TRUE);
     UpdateWindow(window);
@@ -244,6 +253,7 @@ static void guards_off(HWND window)
     enable_buttons(TRUE);
     GetSystemMenu(window, TRUE);  // the default menu, with Close enabled
     DrawMenuBar(window);
+    redraw_caption(window);
     PostMessageA(window, WM_BRING_TO_FRONT, 0, 0);
     tables_written = 0;
     tabulation_mode = 0;
