@@ -1,5 +1,5 @@
 // Printed coefficients against references made from exact values by
-// tools/make_special_polynomial_references.py: lines "n j value" (the
+// tools/make_bernoulli_euler_fibonacci_references.py: lines "n j value" (the
 // coefficient of x^j of the polynomial of list value n) and "n number value".
 // An exact value halfway between two printed forms has both on its line
 // ("n j lower upper"): either is as near, and either is accepted.

@@ -3,7 +3,7 @@
 polynomials, from exact rational arithmetic, printed as the result files print
 them ("%17.8E": the exact value rounded to 9 significant digits).
 
-usage: make_special_polynomial_references.py OUT_DIR
+usage: make_bernoulli_euler_fibonacci_references.py OUT_DIR
 writes OUT_DIR/zolvin00/coefficients.txt, OUT_DIR/tovex00/coefficients.txt,
 OUT_DIR/mirgol00/coefficients.txt and OUT_DIR/dremp00/coefficients.txt: one
 line "n j value" per coefficient of x^j of the polynomial of list value n, and
