@@ -14,21 +14,32 @@ static void show_message(HWND window, const char *text_en, const char *text_ja, 
     MessageBoxA(window, choose_text(text_en, text_ja), choose_text(caption_en, caption_ja), icon);
 }
 
-// Asks for the file name into path (PATH_BUF_SIZE bytes). Returns 0 when the
-// dialog was cancelled or failed (the failure already reported).
-int ask_file_name(HWND window, char *path)
+const SaveWords solution_words = {
+    .dialog_title_en = "Assign a file to save a solution.",
+    .dialog_title_ja = "解を保存するファイル名の選択",
+    .remote_disk_en = "Unable to save the solution to the remote disk.",
+    .remote_disk_ja = "リモート・ディスクへは解をセーブできません.",
+    .cannot_create_en = "Unable to create a file to save the solution.",
+    .cannot_create_ja = "解を保存するためのファイルを作成できません.",
+    .write_failed_deleted_en = "Unable to write the solution to the file.\nThe incomplete file has been deleted.",
+    .write_failed_deleted_ja = "解をファイルに書き込めません.\n不完全なファイルは削除されました.",
+    .write_failed_kept_en = "Unable to write the solution to the file.\nThe file is incomplete.",
+    .write_failed_kept_ja = "解をファイルに書き込めません.\nファイルは不完全です.",
+};
+
+int ask_save_file_name(HWND window, char *path, const ResultFileKind &kind, const SaveWords &words, DWORD flags)
 {
     memset(path, 0, PATH_BUF_SIZE);
     OPENFILENAMEA dialog;
     memset(&dialog, 0, sizeof dialog);
     dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     dialog.hwndOwner = window;
-    dialog.lpstrFilter = table_spec.file_kind->filter;
+    dialog.lpstrFilter = kind.filter;
     dialog.lpstrFile = path;
     dialog.nMaxFile = PATH_BUF_SIZE;
-    dialog.lpstrTitle = choose_text("Assign a file to save a solution.", "解を保存するファイル名の選択");
-    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    dialog.lpstrDefExt = table_spec.file_kind->default_extension;
+    dialog.lpstrTitle = choose_text(words.dialog_title_en, words.dialog_title_ja);
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | flags;
+    dialog.lpstrDefExt = kind.default_extension;
     if (GetSaveFileNameA(&dialog))
         return 1;
     DWORD code = CommDlgExtendedError();
@@ -40,14 +51,19 @@ int ask_file_name(HWND window, char *path)
     return 0;
 }
 
-int target_is_acceptable(HWND window, const char *path, long estimate)
+int ask_file_name(HWND window, char *path)
+{
+    return ask_save_file_name(window, path, *table_spec.file_kind, solution_words, OFN_OVERWRITEPROMPT);
+}
+
+int target_is_acceptable_for(HWND window, const char *path, long estimate, const ResultFileKind &kind,
+                             const SaveWords &words)
 {
     char root[4];
     memset(root, 0, sizeof root);
     memcpy(root, path, strnlen(path, 3));
     if (is_unusable_drive(root)) {
-        show_message(window, "Unable to save the solution to the remote disk.",
-                     "リモート・ディスクへは解をセーブできません.", "Warning", "警告", MB_ICONWARNING);
+        show_message(window, words.remote_disk_en, words.remote_disk_ja, "Warning", "警告", MB_ICONWARNING);
         return 0;
     }
     if (!has_enough_disk_space(root, (unsigned long)estimate)) {
@@ -55,7 +71,6 @@ int target_is_acceptable(HWND window, const char *path, long estimate)
                      MB_ICONWARNING);
         return 0;
     }
-    const ResultFileKind &kind = *table_spec.file_kind;
     if (!has_extension(path, kind.extension)) {
         show_message(window, kind.wrong_extension_en, kind.wrong_extension_ja, "Error", "エラー", MB_ICONWARNING);
         return 0;
@@ -63,26 +78,32 @@ int target_is_acceptable(HWND window, const char *path, long estimate)
     return 1;
 }
 
-// A write that failed (a full disk despite the space test, a removed
-// medium) must not pass for a result: the incomplete file is deleted.
-static void report_failed_write(HWND window, const char *path)
+int target_is_acceptable(HWND window, const char *path, long estimate)
+{
+    return target_is_acceptable_for(window, path, estimate, *table_spec.file_kind, solution_words);
+}
+
+void report_failed_write(HWND window, const char *path, const SaveWords &words)
 {
     if (remove(path) == 0)
-        show_message(window, "Unable to write the solution to the file.\nThe incomplete file has been deleted.",
-                     "解をファイルに書き込めません.\n不完全なファイルは削除されました.", "Error", "エラー",
+        show_message(window, words.write_failed_deleted_en, words.write_failed_deleted_ja, "Error", "エラー",
                      MB_ICONERROR);
     else
-        show_message(window, "Unable to write the solution to the file.\nThe file is incomplete.",
-                     "解をファイルに書き込めません.\nファイルは不完全です.", "Error", "エラー", MB_ICONERROR);
+        show_message(window, words.write_failed_kept_en, words.write_failed_kept_ja, "Error", "エラー",
+                     MB_ICONERROR);
+}
+
+FILE *create_result_file_for(HWND window, const char *path, const SaveWords &words)
+{
+    FILE *file = fopen(path, "wb");
+    if (file == NULL)
+        show_message(window, words.cannot_create_en, words.cannot_create_ja, "Error", "エラー", MB_ICONERROR);
+    return file;
 }
 
 FILE *create_result_file(HWND window, const char *path)
 {
-    FILE *file = fopen(path, "wb");
-    if (file == NULL)
-        show_message(window, "Unable to create a file to save the solution.",
-                     "解を保存するためのファイルを作成できません.", "Error", "エラー", MB_ICONERROR);
-    return file;
+    return create_result_file_for(window, path, solution_words);
 }
 
 int close_result_file(HWND window, FILE *file, const char *path)
@@ -91,7 +112,7 @@ int close_result_file(HWND window, FILE *file, const char *path)
     if (fclose(file) != 0)
         failed = 1;
     if (failed)
-        report_failed_write(window, path);
+        report_failed_write(window, path, solution_words);
     return !failed;
 }
 

@@ -123,6 +123,27 @@ void save_solution(HWND window);
 // save_solution for the tables up to degree n instead of the selected degree
 void save_solution_for_degree(HWND window, int n);
 // The pieces of save_solution (calc_driver.cpp), for the programs that have a driver of their own:
+// The words of the save road's dialog title and messages: most programs
+// speak of the solution (solution_words), duvest95 of the result.
+struct SaveWords {
+    const char *dialog_title_en, *dialog_title_ja;
+    const char *remote_disk_en, *remote_disk_ja;      // a remote, CD-ROM or unknown drive
+    const char *cannot_create_en, *cannot_create_ja;  // the file cannot be created
+    const char *write_failed_deleted_en, *write_failed_deleted_ja;  // a failed write, the file deleted
+    const char *write_failed_kept_en, *write_failed_kept_ja;        // ... and it could not be deleted
+};
+extern const SaveWords solution_words;
+// The save dialog for a file of that kind, with flags added to its own
+// (OFN_OVERWRITEPROMPT for the dialog's overwrite prompt); 0 when cancelled
+// or failed (reported).
+int ask_save_file_name(HWND window, char *path, const ResultFileKind &kind, const SaveWords &words, DWORD flags);
+// the drive, space (estimate + 1000 bytes) and extension tests for a file of that kind
+int target_is_acceptable_for(HWND window, const char *path, long estimate, const ResultFileKind &kind,
+                             const SaveWords &words);
+FILE *create_result_file_for(HWND window, const char *path, const SaveWords &words);
+// a failed write reported; the incomplete file is deleted
+void report_failed_write(HWND window, const char *path, const SaveWords &words);
+// The same for the program's own kind of file (its TableSpec) and solution_words:
 int ask_file_name(HWND window, char *path);  // the save dialog; 0 when cancelled or failed (reported)
 // the drive, space (estimate + 1000 bytes) and extension (".xls", or the ending of the
 // program's file kind) tests, in this order; 0 when one failed (reported)

@@ -4,8 +4,6 @@
 // tabulation the guards that keep the window unchangeable while it runs.
 #include <windows.h>
 
-#include <commdlg.h>
-
 #include <cstring>
 
 #include "busy_box.h"
@@ -76,31 +74,19 @@ void on_calculate_q_binomial(HWND window)
     SetCursor(LoadCursorA(NULL, IDC_ARROW));
 }
 
-// The save dialog for a ".txt" or ".xls" file, without the dialog's own
-// overwrite prompt; 0 when cancelled (silently) or failed (reported).
-static int ask_result_file_name(HWND window, char *path, const char *filter, const char *extension)
-{
-    memset(path, 0, PATH_BUF_SIZE);
-    OPENFILENAMEA dialog;
-    memset(&dialog, 0, sizeof dialog);
-    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    dialog.hwndOwner = window;
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = PATH_BUF_SIZE;
-    dialog.lpstrTitle = choose_text("Assign a file to save the result.", "結果を保存するファイル名の選択");
-    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    dialog.lpstrDefExt = extension;
-    if (GetSaveFileNameA(&dialog))
-        return 1;
-    DWORD code = CommDlgExtendedError();
-    if (code != 0) {
-        char text[MESSAGE_BUF_SIZE];
-        wsprintfA(text, choose_text("GetSaveFileName error 0x%lx", "GetSaveFileName エラー 0x%lx"), code);
-        MessageBoxA(window, text, choose_text("Error", "エラー"), MB_ICONERROR);
-    }
-    return 0;
-}
+// Save and Tabulation speak of the result.
+static const SaveWords result_words = {
+    .dialog_title_en = "Assign a file to save the result.",
+    .dialog_title_ja = "結果を保存するファイル名の選択",
+    .remote_disk_en = "Unable to save the result to the remote disk.",
+    .remote_disk_ja = "リモート・ディスクへは結果をセーブできません.",
+    .cannot_create_en = "Unable to create a file to save the result.",
+    .cannot_create_ja = "結果を保存するためのファイルを作成できません.",
+    .write_failed_deleted_en = "Unable to write the result to the file.\nThe incomplete file has been deleted.",
+    .write_failed_deleted_ja = "結果をファイルに書き込めません.\n不完全なファイルは削除されました.",
+    .write_failed_kept_en = "Unable to write the result to the file.\nThe file is incomplete.",
+    .write_failed_kept_ja = "結果をファイルに書き込めません.\nファイルは不完全です.",
+};
 
 // 1 when the file does not exist yet or the user agrees to overwrite it.
 static int may_write_over(HWND window, const char *path)
@@ -123,43 +109,12 @@ static int may_write_over(HWND window, const char *path)
 // silent for a cancel and a No).
 static FILE *open_result_file(HWND window, char *path, const ResultFileKind &kind, unsigned long estimate)
 {
-    if (!ask_result_file_name(window, path, kind.filter, kind.default_extension) || !may_write_over(window, path))
+    // the dialog without its own overwrite prompt: the program asks itself
+    if (!ask_save_file_name(window, path, kind, result_words, 0) || !may_write_over(window, path))
         return NULL;
-    char root[4];
-    memset(root, 0, sizeof root);
-    memcpy(root, path, strnlen(path, 3));
-    if (is_unusable_drive(root)) {
-        show_message(window, "Unable to save the result to the remote disk.",
-                     "リモート・ディスクへは結果をセーブできません.", "Warning", "警告", MB_ICONWARNING);
+    if (!target_is_acceptable_for(window, path, (long)estimate, kind, result_words))
         return NULL;
-    }
-    if (!has_enough_disk_space(root, estimate)) {
-        show_message(window, "Not enough free diskspace.", "ディスクの空容量が不足です.", "Warning", "警告",
-                     MB_ICONWARNING);
-        return NULL;
-    }
-    if (!has_extension(path, kind.extension)) {
-        show_message(window, kind.wrong_extension_en, kind.wrong_extension_ja, "Error", "エラー", MB_ICONWARNING);
-        return NULL;
-    }
-    FILE *file = fopen(path, "wb");
-    if (file == NULL)
-        show_message(window, "Unable to create a file to save the result.",
-                     "結果を保存するためのファイルを作成できません.", "Error", "エラー", MB_ICONERROR);
-    return file;
-}
-
-// A write that failed (a full disk despite the space test, a removed
-// medium) must not pass for a result: the incomplete file is deleted.
-static void report_failed_write(HWND window, const char *path)
-{
-    if (remove(path) == 0)
-        show_message(window, "Unable to write the result to the file.\nThe incomplete file has been deleted.",
-                     "結果をファイルに書き込めません.\n不完全なファイルは削除されました.", "Error", "エラー",
-                     MB_ICONERROR);
-    else
-        show_message(window, "Unable to write the result to the file.\nThe file is incomplete.",
-                     "結果をファイルに書き込めません.\nファイルは不完全です.", "Error", "エラー", MB_ICONERROR);
+    return create_result_file_for(window, path, result_words);
 }
 
 static void report_saved(HWND window, const char *path, const char *tail_en, const char *tail_ja,
@@ -187,7 +142,7 @@ void save_text_result(HWND window)
     write_text_result(file);
     SetCursor(LoadCursorA(NULL, IDC_ARROW));
     if (!close_written_file(file)) {
-        report_failed_write(window, path);
+        report_failed_write(window, path, result_words);
         return;
     }
     report_saved(window, path, ".", ".", "Information", "お知らせ");
@@ -278,7 +233,7 @@ void save_q_binomial_table(HWND window)
     clear_result_buffer();
     SendMessageA(result_box, WM_SETTEXT, 0, (LPARAM) "");
     if (!written) {
-        report_failed_write(window, path);
+        report_failed_write(window, path, result_words);
         return;
     }
     report_saved(window, path, ".\nDouble click the file, then you can read the result.",
