@@ -65,18 +65,6 @@ TEST(FormatLog10Value, MantissaExponentAndCarry)
     }
 }
 
-// Every tabulation text is a blank and d.dddddd before the "E".
-TEST(FormatLog10Value, TabulationMantissaHasNineCharacters)
-{
-    for (double y = 0; y < 40; y += 0.0137) {
-        std::string text = formatted(y, 1);
-        size_t e = text.find('E');
-        ASSERT_EQ(9u, e) << text;
-        EXPECT_EQ(' ', text[0]);
-        EXPECT_EQ('.', text[2]) << text;
-    }
-}
-
 // How far log_extended may lie from logl: the double ln 2 is short of ln 2
 // by 2.3e-17 for every halving, besides a few units of the last place.
 static long double log_tolerance(long double x)
@@ -97,40 +85,28 @@ TEST(LogExtended, AgainstLogl)
                                      1.1e199L,             1e4000L,             1e-4000L};
     for (long double x : arguments)
         EXPECT_LE(fabsl(logl(x) - log_extended(x)), log_tolerance(x)) << (double)x;
-}
-
-TEST(LogQNumber, SmallSums)
-{
-    EXPECT_EQ(0.0L, log_q_number(0, 7.5));  // [1]_q = 1
-    EXPECT_LE(fabsl(logl(3.0L) - log_q_number(1, 2)), log_tolerance(3));
+    // ln [n+1]_q = ln(1 + q + ... + q^n)
+    EXPECT_EQ(0.0L, log_q_number(0, 7.5));
+    EXPECT_EQ(0.0L, log_q_number(5, 0));
     EXPECT_LE(fabsl(logl(111.0L) - log_q_number(2, 10)), log_tolerance(111));
     EXPECT_LE(fabsl(logl(200.0L) - log_q_number(199, 1)), log_tolerance(200));
-    EXPECT_EQ(0.0L, log_q_number(5, 0));
 }
 
-TEST(LogBinomialExtended, EdgesAndMiddle)
+// The cells that never reach the logarithm: m > n, q = 0, the edges.
+TEST(ComputeTable, CellsBesideTheLogarithm)
 {
-    EXPECT_EQ(0.0L, log_binomial_extended(7, 0));
-    EXPECT_EQ(0.0L, log_binomial_extended(7, 7));
-    EXPECT_EQ((long double)log(7.0), log_binomial_extended(7, 1));
-    EXPECT_EQ((long double)log(7.0), log_binomial_extended(7, 6));
-    EXPECT_NEAR(log(35.0), (double)log_binomial_extended(7, 3), 1e-14);
-}
-
-TEST(ComputeTable, RoadsOfThePart)
-{
-    EXPECT_EQ("0E+00", coefficient(3, 4, 2));
-    EXPECT_EQ("0E+00", coefficient(3, 200, 2, 1));  // no blank: the formatter is not called
-    EXPECT_EQ("1E+00", coefficient(7, 3, 0));
-    EXPECT_EQ(" 1.000000E+00", coefficient(7, 3, 0, 1));
-    EXPECT_EQ("1E+00", coefficient(200, 0, 10));
-    EXPECT_EQ("1E+00", coefficient(200, 200, 10));
-    EXPECT_EQ("1E+01", coefficient(5, 2, 1));
-    EXPECT_EQ("3.5E+01", coefficient(4, 2, 2));
-    EXPECT_EQ("9.054851E+58", coefficient(200, 100, 1));
-    EXPECT_EQ("6.908398E+3010", coefficient(200, 100, 2));
-    EXPECT_EQ("1.123583E+10000", coefficient(200, 100, 10));
-    EXPECT_EQ("3.026826E+00", coefficient(10, 3, 0.5));
+    struct Case {
+        int n, m;
+        double q;
+        int tabulation;
+        const char *text;
+    } cases[] = {
+        {3, 4, 2, 0, "0E+00"},   {3, 200, 2, 1, "0E+00"},  // no blank: the formatter is not called
+        {7, 3, 0, 0, "1E+00"},   {7, 3, 0, 1, " 1.000000E+00"},
+        {200, 0, 10, 0, "1E+00"}, {200, 200, 10, 0, "1E+00"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(c.text, coefficient(c.n, c.m, c.q, c.tabulation)) << c.n << " " << c.m << " " << c.q;
 }
 
 // The base-10 logarithm of a value text "3.5E+01" (its exponent may lie
@@ -194,6 +170,7 @@ TEST(ReadQText, AcceptedRefusedEmpty)
         {"nan", Q_REFUSED, 0},    {"NaN", Q_REFUSED, 0},      {"inf", Q_REFUSED, 0},
         {"-inf", Q_REFUSED, 0},   {"infinity", Q_REFUSED, 0}, {"0x1", Q_REFUSED, 0},
         {"0x1p-2", Q_REFUSED, 0}, {"1e1", Q_REFUSED, 0},      {"5x", Q_REFUSED, 0},
+        {"-0", Q_ACCEPTED, 0},  // the filter keeps it; it is q = 0
     };
     for (const Case &c : cases) {
         double q = -99;
@@ -202,9 +179,6 @@ TEST(ReadQText, AcceptedRefusedEmpty)
             EXPECT_EQ(c.q, q) << c.text;
         }
     }
-    double q = 1;
-    EXPECT_EQ(Q_ACCEPTED, read_q_text("-0", &q));  // the filter keeps it; it is q = 0
-    EXPECT_EQ(0, q);
 }
 
 static std::string crlf(const std::string &text)
