@@ -11,21 +11,13 @@
 #include "calc_state.h"
 #include "file_capture.h"
 #include "generalized_fibonacci.h"
-#include "result_file.h"
+#include "reference_rows.h"
 
 static long double g_at(int n)
 {
     return fibonacci_numbers[n + 100];
 }
 
-// G[n] as the file prints it: "%17.8LE" without its blanks.
-static std::string printed(int n)
-{
-    char text[CELL_BUF_SIZE];
-    format_coefficient(text, g_at(n));
-    std::string s = text;
-    return s.substr(s.find_first_not_of(' '));
-}
 
 // Every index of every start in tests/data/mirgol95/references.txt (made by
 // tests/tools/make_mirgol95_references.py from exact rationals): the nine
@@ -47,7 +39,7 @@ TEST(GeneralizedFibonacci, PrintedDigitsMatchExactValues)
         ASSERT_TRUE(read_start_value(p_text.c_str(), &p)) << p_text;
         ASSERT_TRUE(read_start_value(q_text.c_str(), &q)) << q_text;
         compute_table(p, q, n);
-        EXPECT_EQ(expected, printed(n)) << "p=" << p_text << " q=" << q_text << " n=" << n;
+        EXPECT_EQ(expected, printed_cell(g_at(n))) << "p=" << p_text << " q=" << q_text << " n=" << n;
         compared++;
     }
     EXPECT_EQ(13 * 201, compared);
