@@ -5,7 +5,6 @@
 #include <string>
 
 #include "calc_state.h"
-#include "falling_factorial.h"
 #include "file_capture.h"
 #include "kept_row_checks.h"
 #include "reference_rows.h"
@@ -55,17 +54,6 @@ TEST(StirlingNumbers, RowsAgainstExactIntegers)
             }
         }
     EXPECT_EQ(0, misprinted);
-}
-
-TEST(FallingFactorial, ExpandsIntoFirstKindStirlingNumbers)
-{
-    long double row[TABLE_SLOTS] = {0}, work[TABLE_SLOTS];
-    expand_falling_factorial(row, work, TABLE_SLOTS, 4);  // x(x-1)(x-2)(x-3) = x^4 - 6x^3 + 11x^2 - 6x
-    const long double expected[] = {0, -6, 11, -6, 1};
-    for (int k = 0; k < 5; k++)
-        EXPECT_EQ(expected[k], row[k]) << k;
-    for (int k = 5; k < TABLE_SLOTS; k++)
-        EXPECT_EQ(0.0L, row[k]) << k;
 }
 
 // The one-step road of all rows and the rebuilt road of one n compute the
